@@ -1,0 +1,286 @@
+#include "platform/qpainter_surface.h"
+
+#include "render/text_layout.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace veltrano {
+
+namespace {
+
+QColor toQColor(Colour c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+QRect toQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int penWidth(const Pen& pen) {
+    return pen.style == PenStyle::None ? 0 : std::max(pen.width, 1);
+}
+
+// The rectangle a shape's outline runs along: the outline of a pen n units
+// wide lies inside the shape's rectangle, like the edges of a rectangle.
+QRectF outlinePath(const Rect& r, int width) {
+    const double half = width / 2.0;
+    return QRectF(r.left + half, r.top + half, r.width() - width, r.height() - width);
+}
+
+// Pixels of the colour `key` become fully transparent.
+QImage withoutColour(const QImage& image, Colour key) {
+    QImage copy = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb keyRgb = qRgb(key.red, key.green, key.blue);
+    for (int y = 0; y < copy.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < copy.width(); ++x) {
+            if ((line[x] & 0x00FFFFFFu) == (keyRgb & 0x00FFFFFFu)) {
+                line[x] = 0;
+            }
+        }
+    }
+    return copy;
+}
+
+} // namespace
+
+void installFontSubstitutions() {
+    static const bool installed = [] {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        const QStringList smallFaces = {QStringLiteral("DejaVu Sans"),
+                                        QStringLiteral("Liberation Sans")};
+        for (const char* face :
+             {"MS Sans Serif", "Ms Shell Dlg", "Ms Shell Dlg 2", "Small Fonts"}) {
+            QFont::insertSubstitutions(QString::fromLatin1(face), smallFaces);
+        }
+        return true;
+    }();
+    (void)installed;
+}
+
+QImagePicture::QImagePicture(QImage image)
+    : image_(std::move(image)), width_(image_.width()), height_(image_.height()) {}
+
+QImagePicture::QImagePicture(QImage image, int reportedWidth, int reportedHeight)
+    : image_(std::move(image)), width_(reportedWidth), height_(reportedHeight) {}
+
+QPainterSurface::QPainterSurface(QPainter& painter)
+    : QPainterSurface(painter, painter.device() ? painter.device()->logicalDpiX() : 96,
+                      painter.device() ? painter.device()->logicalDpiY() : 96) {}
+
+QPainterSurface::QPainterSurface(QPainter& painter, int dpiX, int dpiY)
+    : painter_(painter), dpiX_(std::max(dpiX, 1)), dpiY_(std::max(dpiY, 1)) {
+    installFontSubstitutions();
+    painter_.save();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    applyFont();
+}
+
+QPainterSurface::~QPainterSurface() {
+    for (std::size_t i = 0; i < saved_.size(); ++i) {
+        painter_.restore();
+    }
+    painter_.restore();
+}
+
+void QPainterSurface::save() {
+    saved_.push_back(state_);
+    painter_.save();
+}
+
+void QPainterSurface::restore() {
+    if (saved_.empty()) {
+        return;
+    }
+    state_ = saved_.back();
+    saved_.pop_back();
+    painter_.restore();
+}
+
+void QPainterSurface::setFont(const FontSpec& font) {
+    state_.font = font;
+    applyFont();
+}
+
+void QPainterSurface::applyFont() {
+    QFont font(toQString(state_.font.face));
+    font.setPixelSize(std::max(emHeightForPoints(state_.font.points, dpiY_), 1));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(state_.font.weight, 100, 900)));
+    font.setItalic(state_.font.italic);
+    font.setUnderline(state_.font.underline);
+    painter_.setFont(font);
+}
+
+void QPainterSurface::applyPenAndBrush(bool antialiased) {
+    painter_.setRenderHint(QPainter::Antialiasing, antialiased);
+    const int width = penWidth(state_.pen);
+    if (width == 0) {
+        painter_.setPen(Qt::NoPen);
+    } else {
+        QPen pen(toQColor(state_.pen.colour));
+        pen.setWidth(width);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter_.setPen(pen);
+    }
+    if (state_.brush.style == BrushStyle::Solid) {
+        painter_.setBrush(toQColor(state_.brush.colour));
+    } else {
+        painter_.setBrush(Qt::NoBrush);
+    }
+}
+
+void QPainterSurface::intersectClip(const Rect& rect) {
+    painter_.setClipRect(toQRect(rect),
+                         painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void QPainterSurface::excludeClip(const Rect& rect) {
+    QRegion region = painter_.hasClipping()
+                         ? painter_.clipRegion()
+                         : QRegion(0, 0, painter_.device()->width(), painter_.device()->height());
+    painter_.setClipRegion(region.subtracted(QRegion(toQRect(rect))), Qt::ReplaceClip);
+}
+
+// Filled and outlined on whole pixels: the interior in the brush, then the
+// pen's width along each edge inside the rectangle.
+void QPainterSurface::drawRect(const Rect& rect) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    const int width = penWidth(state_.pen);
+    const Rect inner = rect.deflated(width);
+    if (state_.brush.style == BrushStyle::Solid && !inner.isEmpty()) {
+        painter_.fillRect(toQRect(inner), toQColor(state_.brush.colour));
+    }
+    if (width == 0) {
+        return;
+    }
+    const QColor pen = toQColor(state_.pen.colour);
+    const int w = std::min({width, rect.width(), rect.height()});
+    painter_.fillRect(QRect(rect.left, rect.top, rect.width(), w), pen);
+    painter_.fillRect(QRect(rect.left, rect.bottom - w, rect.width(), w), pen);
+    painter_.fillRect(QRect(rect.left, rect.top, w, rect.height()), pen);
+    painter_.fillRect(QRect(rect.right - w, rect.top, w, rect.height()), pen);
+}
+
+void QPainterSurface::drawRoundRect(const Rect& rect, int cornerWidth, int cornerHeight) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    applyPenAndBrush(true);
+    painter_.drawRoundedRect(outlinePath(rect, penWidth(state_.pen)), cornerWidth / 2.0,
+                             cornerHeight / 2.0);
+}
+
+void QPainterSurface::drawEllipse(const Rect& rect) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    applyPenAndBrush(true);
+    painter_.drawEllipse(outlinePath(rect, penWidth(state_.pen)));
+}
+
+// The end point itself is left out, so that joined lines do not paint their
+// shared points twice.
+void QPainterSurface::drawLine(Point from, Point to) {
+    if (from == to || penWidth(state_.pen) == 0) {
+        return;
+    }
+    applyPenAndBrush(false);
+    const int dx = to.x - from.x;
+    const int dy = to.y - from.y;
+    const double steps = std::max(std::abs(dx), std::abs(dy));
+    const QPointF last(to.x - dx / steps, to.y - dy / steps);
+    painter_.drawLine(QPointF(from.x, from.y), last);
+}
+
+void QPainterSurface::fillRect(const Rect& rect, Colour colour) {
+    if (!rect.isEmpty()) {
+        painter_.fillRect(toQRect(rect), toQColor(colour));
+    }
+}
+
+void QPainterSurface::fillGradient(const Rect& rect, Colour from, Colour to, bool vertical) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    const QPointF end = vertical ? QPointF(rect.left, rect.bottom) : QPointF(rect.right, rect.top);
+    QLinearGradient gradient(QPointF(rect.left, rect.top), end);
+    gradient.setColorAt(0, toQColor(from));
+    gradient.setColorAt(1, toQColor(to));
+    painter_.fillRect(toQRect(rect), gradient);
+}
+
+Size QPainterSurface::textExtent(std::string_view text) const {
+    const QFontMetrics metrics = painter_.fontMetrics();
+    return Size{metrics.horizontalAdvance(toQString(text)), metrics.height()};
+}
+
+int QPainterSurface::drawText(const Rect& rect, std::string_view text, TextFlags flags,
+                              Rect* bounds) {
+    const QFontMetrics metrics = painter_.fontMetrics();
+    const TextPlacement placement =
+        placeText(rect, text, flags, metrics.height(), [&](std::string_view line) {
+            return metrics.horizontalAdvance(toQString(line));
+        });
+    if (bounds != nullptr) {
+        *bounds = placement.bounds;
+    }
+    if ((flags & TextCalcRect) || placement.lines.empty() || rect.isEmpty()) {
+        return placement.height;
+    }
+    painter_.save();
+    painter_.setClipRect(toQRect(rect),
+                         painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_.setPen(toQColor(state_.textColour));
+    const int mnemonic = (flags & TextNoPrefix) ? 0 : Qt::TextShowMnemonic;
+    for (const PlacedLine& line : placement.lines) {
+        if (state_.backgroundMode == BackgroundMode::Opaque) {
+            painter_.fillRect(toQRect(line.box), toQColor(state_.backgroundColour));
+        }
+        // Room beyond the measured width keeps overhanging glyphs whole; only
+        // the text's rectangle cuts them.
+        const QRect box(line.box.left, line.box.top, line.box.width() + line.box.height(),
+                        line.box.height());
+        painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | mnemonic,
+                          toQString(line.text));
+    }
+    painter_.restore();
+    return placement.height;
+}
+
+void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest,
+                                        const Rect& source, std::optional<Colour> transparent) {
+    const auto* qtPicture = dynamic_cast<const QtPicture*>(&picture);
+    if (qtPicture == nullptr || dest.isEmpty() || source.isEmpty() || picture.width() <= 0 ||
+        picture.height() <= 0 || qtPicture->pixels().isNull()) {
+        return;
+    }
+    const QImage& pixels = qtPicture->pixels();
+    // Source coordinates are in the picture's declared size; the pixels may
+    // be fewer.
+    const double kx = static_cast<double>(pixels.width()) / picture.width();
+    const double ky = static_cast<double>(pixels.height()) / picture.height();
+    const QRectF from(source.left * kx, source.top * ky, source.width() * kx, source.height() * ky);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (transparent) {
+        painter_.drawImage(QRectF(toQRect(dest)), withoutColour(pixels, *transparent), from);
+    } else {
+        painter_.drawImage(QRectF(toQRect(dest)), pixels, from);
+    }
+}
+
+} // namespace veltrano

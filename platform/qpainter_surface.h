@@ -1,0 +1,105 @@
+#pragma once
+// The DrawingSurface over a QPainter: screen widgets, printers, PDF files and
+// images all draw through this one adapter.
+
+#include "render/drawing_surface.h"
+
+#include <QImage>
+
+#include <vector>
+
+class QPainter;
+
+namespace veltrano {
+
+// Maps the font faces the drawing code asks for onto installed fonts: "Arial"
+// to the metric-compatible Liberation Sans, and the small dialog and grid faces
+// "MS Sans Serif", "Ms Shell Dlg" and "Small Fonts" to a sans face that stays
+// legible at 5 to 8 points. Call once before the first text is drawn (further
+// calls change nothing).
+void installFontSubstitutions();
+
+// A picture whose pixels this surface can draw. width() and height() are the
+// size the photo file declares; the pixels may be fewer (a photo decoded at
+// the size it is shown) and are stretched over that size when drawn.
+class QtPicture : public Picture {
+  public:
+    virtual const QImage& pixels() const = 0;
+};
+
+// A QtPicture holding a QImage, by default reporting the image's own size.
+class QImagePicture : public QtPicture {
+  public:
+    explicit QImagePicture(QImage image);
+    QImagePicture(QImage image, int reportedWidth, int reportedHeight);
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    const QImage& pixels() const override { return image_; }
+
+  private:
+    QImage image_;
+    int width_;
+    int height_;
+};
+
+// Draws on an active QPainter whose transformation is the identity, so that
+// device units are the painter's pixels. Anti-aliasing is used for text and
+// for ellipses and rounded corners only; rectangles and lines stay on whole
+// pixels. Pictures are stretched without smoothing. The painter's own state
+// is saved at construction and restored at destruction.
+class QPainterSurface : public DrawingSurface {
+  public:
+    // Dots per inch are those of the painter's device.
+    explicit QPainterSurface(QPainter& painter);
+    QPainterSurface(QPainter& painter, int dpiX, int dpiY);
+    ~QPainterSurface() override;
+    QPainterSurface(const QPainterSurface&) = delete;
+    QPainterSurface& operator=(const QPainterSurface&) = delete;
+
+    int dpiX() const override { return dpiX_; }
+    int dpiY() const override { return dpiY_; }
+    void save() override;
+    void restore() override;
+    void setFont(const FontSpec& font) override;
+    FontSpec font() const override { return state_.font; }
+    void setTextColour(Colour colour) override { state_.textColour = colour; }
+    Colour textColour() const override { return state_.textColour; }
+    void setBackgroundMode(BackgroundMode mode) override { state_.backgroundMode = mode; }
+    void setBackgroundColour(Colour colour) override { state_.backgroundColour = colour; }
+    void setPen(const Pen& pen) override { state_.pen = pen; }
+    void setBrush(const Brush& brush) override { state_.brush = brush; }
+    void intersectClip(const Rect& rect) override;
+    void excludeClip(const Rect& rect) override;
+    void drawRect(const Rect& rect) override;
+    void drawRoundRect(const Rect& rect, int cornerWidth, int cornerHeight) override;
+    void drawEllipse(const Rect& rect) override;
+    void drawLine(Point from, Point to) override;
+    void fillRect(const Rect& rect, Colour colour) override;
+    void fillGradient(const Rect& rect, Colour from, Colour to, bool vertical) override;
+    Size textExtent(std::string_view text) const override;
+    int drawText(const Rect& rect, std::string_view text, TextFlags flags,
+                 Rect* bounds = nullptr) override;
+    void drawPictureRegion(const Picture& picture, const Rect& dest, const Rect& source,
+                           std::optional<Colour> transparent) override;
+
+  private:
+    struct State {
+        FontSpec font;
+        Colour textColour = kBlack;
+        BackgroundMode backgroundMode = BackgroundMode::Transparent;
+        Colour backgroundColour = kWhite;
+        Pen pen = Pen::solid(kBlack);
+        Brush brush = Brush::null();
+    };
+
+    void applyFont();
+    void applyPenAndBrush(bool antialiased);
+
+    QPainter& painter_;
+    int dpiX_;
+    int dpiY_;
+    State state_;
+    std::vector<State> saved_;
+};
+
+} // namespace veltrano
