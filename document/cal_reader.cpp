@@ -1,0 +1,182 @@
+#include "document/cal_reader.h"
+
+#include "core/encoding.h"
+#include "core/number_reader.h"
+#include "document/file_io.h"
+
+#include <array>
+
+namespace veltrano {
+namespace {
+
+// The ";"-separated fields of one line, found only as far as a record asks,
+// so that a line of millions of separators costs no more than reading it.
+class RecordFields {
+  public:
+    explicit RecordFields(std::string_view line) : line_(line) {}
+
+    // Field index; "" beyond the last.
+    std::string_view field(std::size_t index) const {
+        std::string_view rest = after(index);
+        return rest.substr(0, rest.find(';'));
+    }
+    // Everything after the first `count` separators; "" when there are fewer.
+    std::string_view after(std::size_t count) const {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            std::size_t separator = line_.find(';', start);
+            if (separator == std::string_view::npos)
+                return {};
+            start = separator + 1;
+        }
+        return line_.substr(start);
+    }
+    std::int32_t number(std::size_t index) const { return readInt(field(index)); }
+
+  private:
+    std::string_view line_;
+};
+
+std::string breaksToLines(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.compare(i, 4, "<br>") == 0) {
+            out += "\r\n";
+            i += 4;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+bool isMonth(std::int32_t m) {
+    return m >= 0 && m < kMonthCount;
+}
+
+void readPhoto(CalendarDocument& doc, const RecordFields& f) {
+    // The rest of the line: photo paths are written unchanged and may hold ";".
+    if (std::int32_t m = f.number(1); isMonth(m))
+        doc.monthPhoto[m] = f.after(2);
+}
+
+void readDay(CalendarDocument& doc, const RecordFields& f) {
+    const std::int32_t m = f.number(1);
+    const std::int32_t d = f.number(2);
+    if (!isMonth(m) || d < 0 || d >= kDaySlotCount)
+        return;
+    doc.dayText[m][d] = breaksToLines(f.field(4));
+    const std::int32_t colour = f.number(3);
+    doc.dayColour[m][d] = colour < 0 || colour > 4 ? 0 : colour;
+}
+
+void readHolidays(CalendarDocument& doc, const RecordFields& f) {
+    doc.showHolidays = f.number(1);
+}
+void readRegion(CalendarDocument& doc, const RecordFields& f) {
+    doc.region = f.number(1);
+}
+void readFrames(CalendarDocument& doc, const RecordFields& f) {
+    doc.dayFrames = f.number(1);
+}
+void readMargins(CalendarDocument& doc, const RecordFields& f) {
+    doc.margins = MarginRect{f.number(1), f.number(2), f.number(3), f.number(4)};
+}
+void readTitleText(CalendarDocument& doc, const RecordFields& f) {
+    doc.titleText = breaksToLines(f.field(1));
+}
+void readTitlePhoto(CalendarDocument& doc, const RecordFields& f) {
+    // The rest of the line, as for the month photos.
+    doc.titlePhoto = f.after(1);
+}
+void readFontSize(CalendarDocument& doc, const RecordFields& f) {
+    doc.fontSize = f.number(1);
+}
+void readCaption(CalendarDocument& doc, const RecordFields& f) {
+    if (std::int32_t m = f.number(1); isMonth(m))
+        doc.monthText[m] = f.field(2);
+}
+
+struct RecordKind {
+    std::string_view key; // lower case
+    void (*read)(CalendarDocument&, const RecordFields&);
+};
+
+constexpr std::array<RecordKind, 10> kRecordKinds = {{
+    {"bild", readPhoto},
+    {"text", readDay},
+    {"feiertage", readHolidays},
+    {"bundesland", readRegion},
+    {"colors", readFrames},
+    {"rand", readMargins},
+    {"titeltext", readTitleText},
+    {"titelbild", readTitlePhoto},
+    {"fontsize", readFontSize},
+    {"bildtext", readCaption},
+}};
+
+constexpr std::size_t kLongestKey = 10;
+
+// The record kind named by a line's first field, or nullptr. The key is
+// trimmed of spaces only and compared without regard to ASCII case.
+const RecordKind* findRecordKind(std::string_view field) {
+    const std::size_t first = field.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return nullptr;
+    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
+    if (field.size() > kLongestKey)
+        return nullptr;
+    std::string key(field);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    for (const RecordKind& kind : kRecordKinds)
+        if (kind.key == key)
+            return &kind;
+    return nullptr;
+}
+
+// Reads one line; returns true when it held a calendar record.
+bool readLine(CalendarDocument& doc, std::string_view rawLine) {
+    const std::string line = decodeLegacyLine(rawLine);
+    const RecordFields fields(line);
+    const RecordKind* kind = findRecordKind(fields.field(0));
+    if (!kind)
+        return false;
+    kind->read(doc, fields);
+    return true;
+}
+
+} // namespace
+
+bool readCalendarText(CalendarDocument& document, std::string_view content) {
+    CalendarDocument read;
+    read.untitled = 0;
+    bool anyRecord = false;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        const bool lastLine = end == std::string_view::npos;
+        if (lastLine)
+            end = content.size();
+        std::string_view line = content.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        anyRecord = readLine(read, line) || anyRecord;
+        start = end + 1;
+    }
+    if (!content.empty() && !anyRecord)
+        return false;
+    document = std::move(read);
+    return true;
+}
+
+bool readCalendarFile(CalendarDocument& document, const std::string& path) {
+    std::string content;
+    if (!readWholeFile(path, content))
+        return false;
+    return readCalendarText(document, content);
+}
+
+} // namespace veltrano
