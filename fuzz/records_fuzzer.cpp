@@ -1,0 +1,67 @@
+// Feeds arbitrary bytes to the record decoding and, as a whole vdt file, to the
+// scan of contacts and appointments. Any input must be read without crashing
+// or reading out of bounds.
+
+#include "core/registry.h"
+#include "records/appointment.h"
+#include "records/contact.h"
+#include "records/record_stream.h"
+#include "records/sibling_folder.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+namespace {
+
+using namespace veltrano;
+
+struct Environment {
+    Environment() {
+        char pattern[] = "/tmp/veltrano-records-fuzz-XXXXXX";
+        folder = ::mkdtemp(pattern);
+        ::mkdir((folder + "/daten").c_str(), 0700);
+        registry.writeString({"Kolbrand", "Murello2", "Murello2"}, "Path", folder);
+        registry.writeString({"Kolbrand", "Tessaplan2", "Tessaplan2"}, "Path", folder);
+        setSiblingRegistry(&registry);
+    }
+    std::string folder;
+    MemoryRegistry registry;
+};
+
+void writeFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+template <typename Record>
+void decode(const std::uint8_t* data, std::size_t size) {
+    Record record;
+    RecordStream in(RecordStream::Direction::Reading);
+    in.load({data, size});
+    record.Serialize(in);
+    RecordStream out(RecordStream::Direction::Writing);
+    record.Serialize(out);
+}
+
+template <typename Record>
+void scan(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    writeFile(path, data, size);
+    Record record;
+    while (record.MoveNext()) {
+        // every call advances by at least one block, so the scan ends
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Environment environment;
+    decode<CAdress>(data, size);
+    decode<CTermin>(data, size);
+    scan<CAdress>(environment.folder + "/daten/kontakte.vdt", data, size);
+    scan<CTermin>(environment.folder + "/daten/termine.vdt", data, size);
+    return 0;
+}

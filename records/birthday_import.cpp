@@ -1,0 +1,82 @@
+#include "records/birthday_import.h"
+
+#include "core/message_presenter.h"
+#include "core/strings.h"
+#include "document/calendar_document.h"
+#include "records/appointment.h"
+#include "records/contact.h"
+#include "records/sibling_folder.h"
+
+namespace veltrano {
+
+bool BirthdayCollection::add(int month, int day, const std::string& text) {
+    int m = month - 1;
+    int d = day - 1;
+    if (m < 0 || m >= kMonthCount || d < 0 || d >= kDaySlotCount)
+        return false;
+    std::string& slot = texts_[static_cast<std::size_t>(m)][static_cast<std::size_t>(d)];
+    if (!slot.empty())
+        slot += "\r\n";
+    slot += text;
+    ++count_;
+    return true;
+}
+
+void BirthdayCollection::applyTo(CalendarDocument& document) const {
+    for (std::size_t m = 0; m < texts_.size(); ++m) {
+        for (std::size_t d = 0; d < texts_[m].size(); ++d) {
+            if (texts_[m][d].empty())
+                continue;
+            document.dayText[m][d] = texts_[m][d];
+            document.dayColour[m][d] = static_cast<std::int32_t>(DayColour::Blue);
+        }
+    }
+}
+
+namespace {
+
+// Scans every record of the class, lets take() add its birthday, then fills
+// the document and reports the count.
+template <typename Record, typename Take>
+bool importBirthdays(SiblingProduct product, int notFoundMessage, CalendarDocument& document,
+                     int* placed, Take take) {
+    if (!GetSiblingFolder(product).found) {
+        showMessage(loadString(notFoundMessage), MessageStyle::Ok);
+        return false;
+    }
+    BirthdayCollection collection;
+    {
+        Record record;
+        while (record.MoveNext())
+            take(record, collection);
+    }
+    collection.applyTo(document);
+    if (placed)
+        *placed = collection.count();
+    showMessage(formatString(kMessageBirthdaysPlaced, {std::int64_t{collection.count()}}),
+                MessageStyle::IconInformation | MessageStyle::Ok);
+    return true;
+}
+
+} // namespace
+
+bool ImportFromContacts(CalendarDocument& document, int* placed) {
+    return importBirthdays<CAdress>(
+        SiblingProduct::AddressBook, kMessageAddressBookNotFound, document, placed,
+        [](const CAdress& contact, BirthdayCollection& collection) {
+            if (!contact.birthday.isEmpty())
+                collection.add(contact.birthday.month, contact.birthday.day,
+                               contact.texts[CAdress::kNameText]);
+        });
+}
+
+bool ImportFromAppointments(CalendarDocument& document, int* placed) {
+    return importBirthdays<CTermin>(
+        SiblingProduct::AppointmentBook, kMessageAppointmentBookNotFound, document, placed,
+        [](const CTermin& appointment, BirthdayCollection& collection) {
+            if (appointment.kind == CTermin::kKindBirthday && !appointment.date.isEmpty())
+                collection.add(appointment.date.month, appointment.date.day, appointment.text);
+        });
+}
+
+} // namespace veltrano

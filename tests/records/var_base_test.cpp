@@ -1,0 +1,154 @@
+#include "records/var_base.h"
+#include "tests/records/records_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace veltrano {
+namespace {
+
+using test::Bytes;
+
+class PathStore : public CVarBase {
+  public:
+    explicit PathStore(std::string path) : path_(std::move(path)) {}
+    std::string GetFilePath() const override { return path_; }
+
+  private:
+    std::string path_;
+};
+
+class VarBaseTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setMessagePresenter(&presenter); }
+    void TearDown() override { setMessagePresenter(nullptr); }
+    std::string file(const std::string& name) const { return (temp.path() / name).string(); }
+
+    test::TempFolder temp;
+    test::RecordingPresenter presenter;
+};
+
+TEST_F(VarBaseTest, BlockCountRoundsPartialBlocksUpWhetherOpenOrClosed) {
+    for (std::size_t size : {0u, 1u, 255u, 256u, 257u, 256u * 3 + 10}) {
+        std::string path = file("count.vdt");
+        test::writeFileBytes(path, Bytes(size, 0x11));
+        PathStore store(path);
+        std::uint32_t expected = static_cast<std::uint32_t>((size + 255) / 256);
+        EXPECT_EQ(store.GetBlockCount(), expected) << size;
+        ASSERT_TRUE(store.Open());
+        EXPECT_EQ(store.GetBlockCount(), expected) << size;
+        store.Close();
+    }
+    EXPECT_EQ(PathStore(file("none.vdt")).GetBlockCount(), 0u);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(VarBaseTest, OpenCreatesAMissingFileEmptyAndNests) {
+    std::string path = file("new.vdt");
+    PathStore store(path);
+    ASSERT_TRUE(store.Open());
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    ASSERT_TRUE(store.Open());
+    EXPECT_EQ(store.openCount(), 2);
+    store.Close();
+    EXPECT_TRUE(store.IsOpen());
+    store.Close();
+    EXPECT_FALSE(store.IsOpen());
+    store.Close(); // closing a closed store does nothing
+    EXPECT_EQ(store.openCount(), 0);
+}
+
+TEST_F(VarBaseTest, OpenInAMissingFolderReportsTheErrorWithThePath) {
+    std::string path = file("nofolder/daten/kontakte.vdt");
+    PathStore store(path);
+    EXPECT_FALSE(store.Open());
+    EXPECT_FALSE(store.IsOpen());
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text,
+              "Der folgende Fehler ist aufgetreten:\nDatei nicht gefunden\n" + path);
+    EXPECT_EQ(presenter.shown[0].style, MessageStyle::IconExclamation);
+}
+
+TEST(FileErrorCauseText, UsesTheTableOrTheNumber) {
+    EXPECT_EQ(fileErrorCauseText(ENOENT), "Datei nicht gefunden");
+    EXPECT_EQ(fileErrorCauseText(EACCES), "Zugriff verweigert");
+    EXPECT_EQ(fileErrorCauseText(ENOSPC), "Festplatte voll");
+    EXPECT_EQ(fileErrorCauseText(0), "Keine Fehlerinformation");
+    EXPECT_EQ(fileErrorCauseText(EXDEV), " Diskerror : " + std::to_string(EXDEV) + " ");
+}
+
+TEST_F(VarBaseTest, ReadBlocksZeroFillsThePartialLastBlockAndFailsPastTheEnd) {
+    std::string path = file("partial.vdt");
+    Bytes content(256 * 2 + 10);
+    for (std::size_t i = 0; i < content.size(); ++i)
+        content[i] = static_cast<std::uint8_t>(i % 251 + 1);
+    test::writeFileBytes(path, content);
+    PathStore store(path);
+    ASSERT_EQ(store.GetBlockCount(), 3u);
+
+    Bytes buffer(256 * 4, 0xEE);
+    ASSERT_TRUE(store.ReadBlocks(1, 4, buffer.data()));
+    EXPECT_TRUE(std::equal(content.begin() + 256, content.end(), buffer.begin()));
+    EXPECT_TRUE(
+        std::all_of(buffer.begin() + 256 + 10, buffer.end(), [](auto b) { return b == 0; }));
+    EXPECT_FALSE(store.ReadBlocks(3, 1, buffer.data()));
+    EXPECT_TRUE(std::all_of(buffer.begin(), buffer.begin() + 256, [](auto b) { return b == 0; }));
+    EXPECT_FALSE(store.IsOpen());
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+// A second process holding a lock on the blocks makes an access wait for it,
+// then fail after five seconds without a message.
+TEST_F(VarBaseTest, ALockHeldByAnotherProcessIsWaitedForThenTheAccessFails) {
+    std::string path = file("locked.vdt");
+    test::writeFileBytes(path, Bytes(256 * 4, 0x11));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        int fd = ::open(path.c_str(), O_RDWR);
+        struct flock lock = {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        lock.l_start = 512; // block 2 only
+        lock.l_len = 256;
+        char answer = (fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &lock) == 0) ? 'y' : 'n';
+        (void)!::write(ready[1], &answer, 1);
+        ::alarm(30); // never outlives a test run that was cut short
+        ::pause();   // holds the lock until killed
+        ::_exit(0);
+    }
+    char answer = 0;
+    ASSERT_EQ(::read(ready[0], &answer, 1), 1);
+    ASSERT_EQ(answer, 'y');
+
+    PathStore store(path);
+    Bytes buffer(256 * 4);
+    EXPECT_TRUE(store.ReadBlocks(1, 1, buffer.data())) << "block 1 is not locked";
+    auto start = std::chrono::steady_clock::now();
+    bool read = store.ReadBlocks(1, 2, buffer.data()); // overlaps block 2
+    auto waited = std::chrono::steady_clock::now() - start;
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+
+    EXPECT_FALSE(read);
+    EXPECT_GE(waited, std::chrono::milliseconds(4900));
+    EXPECT_LT(waited, std::chrono::milliseconds(6500));
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_FALSE(store.IsOpen());
+    // With the other process gone the same access succeeds at once.
+    EXPECT_TRUE(store.ReadBlocks(1, 2, buffer.data()));
+}
+
+} // namespace
+} // namespace veltrano
