@@ -1,0 +1,93 @@
+#include "platform/system_printer_device.h"
+
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace veltrano {
+
+namespace {
+
+void setOrientation(QPrinter& printer, bool landscape) {
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+} // namespace
+
+SystemPrinterDevice::SystemPrinterDevice(QWidget* dialogParent)
+    : dialogParent_(dialogParent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    printer_->setFullPage(false);
+}
+
+SystemPrinterDevice::~SystemPrinterDevice() {
+    if (started_) {
+        release();
+    }
+}
+
+bool SystemPrinterDevice::chooseWithDialog(bool landscape) {
+    setOrientation(*printer_, landscape);
+    QPrintDialog dialog(printer_.get(), dialogParent_);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+    chosen_ = dialog.exec() == QDialog::Accepted && printer_->isValid();
+    return chosen_;
+}
+
+bool SystemPrinterDevice::chooseNumbered(std::int32_t number, bool landscape) {
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    if (number < 1 || number > printers.size()) {
+        return false;
+    }
+    printer_->setPrinterName(printers[number - 1].printerName());
+    setOrientation(*printer_, landscape);
+    chosen_ = printer_->isValid();
+    return chosen_;
+}
+
+PrinterMetrics SystemPrinterDevice::metrics() const {
+    PrinterMetrics m;
+    if (!chosen_) {
+        return m;
+    }
+    const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
+    m.dpiX = printer_->logicalDpiX();
+    m.dpiY = printer_->logicalDpiY();
+    m.paperWidth = qRound(paper.width());
+    m.paperHeight = qRound(paper.height());
+    m.printableWidth = qRound(page.width());
+    m.printableHeight = qRound(page.height());
+    m.offsetX = qRound(page.left() - paper.left());
+    m.offsetY = qRound(page.top() - paper.top());
+    return m;
+}
+
+bool SystemPrinterDevice::startDocument(const std::string& name) {
+    if (!chosen_) {
+        return false;
+    }
+    printer_->setDocName(QString::fromStdString(name));
+    started_ = true;
+    documentStarted();
+    return true;
+}
+
+QPagedPaintDevice* SystemPrinterDevice::paintDevice() {
+    return started_ ? printer_.get() : nullptr;
+}
+
+void SystemPrinterDevice::abandon() {
+    printer_->abort();
+}
+
+void SystemPrinterDevice::releaseOutput(bool) {
+    started_ = false;
+    chosen_ = false;
+}
+
+} // namespace veltrano

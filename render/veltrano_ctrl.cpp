@@ -1,0 +1,211 @@
+#include "render/veltrano_ctrl.h"
+
+#include "core/holidays.h"
+#include "core/strings.h"
+#include "document/calendar_document.h"
+#include "render/photo_fit.h"
+#include "render/print_job.h"
+
+namespace veltrano {
+
+namespace {
+
+constexpr std::int32_t kPreviewGap = 10; // device units between photo and grid on screen
+constexpr std::int32_t kPageInset = 3;
+constexpr std::int32_t kPhotoInset = 2;
+constexpr std::int32_t kGridInset = 4;
+
+// The upper two fifths of area, where the photo goes.
+Rect photoBoxOf(const Rect& area) {
+    return Rect{area.left, area.top, area.right, area.top + area.height() * 2 / 5};
+}
+
+Size boxSize(const Rect& box) {
+    return Size{box.width(), box.height()};
+}
+
+// Pixels wanted for a photo printed into box: enough for the print
+// resolution at that size, not the device's full resolution.
+Size printBoxPixels(const DrawingSurface& surface, const Rect& box) {
+    return Size{printPixels(box.width(), surface.dpiX()),
+                printPixels(box.height(), surface.dpiY())};
+}
+
+bool holdsEnough(const DecodedImage& image, Size box) {
+    const Size needed =
+        decodedPixelSize(Size{image.picture->width(), image.picture->height()}, box);
+    return image.pixels.width >= needed.width && image.pixels.height >= needed.height;
+}
+
+FontSpec arial(int points, int weight = kWeightNormal) {
+    FontSpec font;
+    font.face = "Arial";
+    font.points = points;
+    font.weight = weight;
+    return font;
+}
+
+void drawPhotoInto(DrawingSurface& surface, const Picture& picture, const Rect& dest) {
+    if (!dest.isEmpty()) {
+        surface.drawPicture(picture, dest);
+    }
+}
+
+} // namespace
+
+CVeltranoCtrl::CVeltranoCtrl(const ImageDecoder* decoder) : decoder_(decoder) {
+    pageMonth = DateValue::today();
+}
+
+void CVeltranoCtrl::invalidatePhoto() {
+    photo_ = DecodedImage{};
+    photoStale = true;
+}
+
+void CVeltranoCtrl::loadPagePhoto(Size box) {
+    if (photoPath.empty() || decoder_ == nullptr) {
+        photo_ = DecodedImage{};
+        return;
+    }
+    photo_ = decoder_->decode(photoPath, box);
+}
+
+// Decodes a stale photo once; a photo that cannot be decoded is not tried
+// again before the next invalidatePhoto. A box without area decodes nothing
+// yet, so that a collapsed window never decodes a photo at full size.
+void CVeltranoCtrl::ensurePhoto(Size box) {
+    if (photoStale && box.width > 0 && box.height > 0) {
+        loadPagePhoto(box);
+        photoStale = false;
+    }
+}
+
+const Picture* CVeltranoCtrl::photoFor(Size box, DecodedImage& temporary) {
+    if (!photo_ || holdsEnough(photo_, box) || decoder_ == nullptr) {
+        return photo_.picture.get();
+    }
+    temporary = decoder_->decode(photoPath, box);
+    return temporary ? temporary.picture.get() : photo_.picture.get();
+}
+
+void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client) {
+    const Rect area = client.deflated(kPageInset);
+    const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
+    Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
+    ensurePhoto(boxSize(photoBox));
+    // A window grown since the photo was decoded gets a sharper copy; the
+    // screen copy is the one that stays in the cache.
+    if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, boxSize(photoBox))) {
+        loadPagePhoto(boxSize(photoBox));
+    }
+    surface.save();
+    surface.setBrush(Brush::solid(kWhite));
+    surface.setPen(Pen::solid(kBlack));
+    surface.drawRect(client);
+    if (photo_) {
+        drawPhotoInto(surface, *photo_.picture,
+                      fitImageRect(photoBox, photo_.picture->width(), photo_.picture->height()));
+    }
+    drawPreviewGrid(surface, gridArea.deflated(kGridInset), *this);
+    surface.restore();
+}
+
+void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact) {
+    DrawingSurface* surface = job.surface();
+    const Rect area = rect.deflated(kPageInset);
+    if (surface == nullptr || area.isEmpty()) {
+        return;
+    }
+    const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
+    const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
+    Rect gridArea{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
+    const Size pixels = printBoxPixels(*surface, photoBox);
+    ensurePhoto(pixels);
+    surface->save();
+    DecodedImage printCopy;
+    if (const Picture* picture = photoFor(pixels, printCopy)) {
+        const Rect dest = fitImageRect(photoBox, picture->width(), picture->height());
+        drawPhotoInto(*surface, *picture, dest);
+        if (!caption.empty()) {
+            const std::int32_t small = job.mmRect(0, 0, 5, 5).height();
+            Rect captionRect = area.deflated(2);
+            captionRect.right = dest.right;
+            captionRect.top = dest.bottom + small / 5;
+            const FontSpec previous = surface->font();
+            surface->setFont(FontSpec{"MS Sans Serif", 10});
+            const std::int32_t height =
+                surface->drawText(captionRect, caption, TextRight | TextSingleLine | TextNoPrefix);
+            gridArea.top = std::max(gridArea.top, captionRect.top + height + gap);
+            surface->setFont(previous);
+        }
+    }
+    drawMonthGrid(*surface, gridArea.deflated(kGridInset), *this, compact);
+    surface->restore();
+}
+
+void CVeltranoCtrl::drawTitlePage(PrintJob& job, const Rect& rect,
+                                  const std::string& titlePhotoPath, const std::string& titleText) {
+    DrawingSurface* surface = job.surface();
+    const Rect area = rect.deflated(kPageInset);
+    if (surface == nullptr || area.isEmpty()) {
+        return;
+    }
+    surface->save();
+    const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
+    const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
+    Rect textArea = Rect{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
+    const Size pixels = printBoxPixels(*surface, photoBox);
+    if (!titlePhotoPath.empty() && decoder_ != nullptr && pixels.width > 0 && pixels.height > 0) {
+        const DecodedImage titlePhoto = decoder_->decode(titlePhotoPath, pixels);
+        if (titlePhoto) {
+            const Picture& picture = *titlePhoto.picture;
+            drawPhotoInto(*surface, picture,
+                          fitImageRect(photoBox, picture.width(), picture.height()));
+        }
+    }
+    textArea = textArea.deflated(kGridInset);
+    if (!textArea.isEmpty()) {
+        surface->setFont(arial(30, kWeightBold));
+        const std::string year = formatText("%d", {std::int64_t{pageMonth.year}});
+        const std::int32_t y = surface->drawText(textArea, year, TextCentre | TextSingleLine);
+        textArea.top += y * 3 / 2;
+        surface->setFont(arial(24));
+        surface->drawText(textArea, titleText, TextCentre | TextWordWrap | TextNoPrefix);
+    }
+    surface->restore();
+}
+
+void fillPageControls(PageControls& controls, const CalendarDocument& document, std::int32_t year) {
+    for (std::size_t m = 0; m < controls.size(); ++m) {
+        CVeltranoCtrl& page = controls[m];
+        page.dayFrames = document.dayFrames != 0;
+        page.fontSize = document.fontSize;
+        page.photoPath = document.monthPhoto[m];
+        page.caption = document.monthText[m];
+        page.invalidatePhoto();
+        page.dayTexts = document.dayText[m];
+        page.dayColours = document.dayColour[m];
+        page.pageMonth = DateValue{};
+        page.pageMonth.day = 1;
+        page.pageMonth.month = static_cast<std::int32_t>(m) + 1;
+        page.pageMonth.year = year;
+        page.holidayNames = {};
+    }
+    if (document.showHolidays == 0) {
+        return;
+    }
+    HolidayList holidays;
+    holidays.region = document.region;
+    holidays.setRegionDefaults();
+    holidays.computeDates(year);
+    for (std::int32_t i = 0; i < holidays.count(); ++i) {
+        const DateValue date = holidays.date(i);
+        if (date.isEmpty() || date.month < 1 || date.month > kPageControlCount || date.day > 31) {
+            continue;
+        }
+        controls[static_cast<std::size_t>(date.month - 1)]
+            .holidayNames[static_cast<std::size_t>(date.day - 1)] = holidays.holidayName(i);
+    }
+}
+
+} // namespace veltrano

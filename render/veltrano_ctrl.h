@@ -1,0 +1,83 @@
+#pragma once
+// The page control: the data of one month page of the calendar, and its three
+// drawings — the thumbnail on screen, the printed month page (a whole sheet,
+// or one twelfth of the one-sheet year calendar) and the printed title page.
+//
+// Every page has the same composition: the photo in the upper two fifths,
+// below it the month grid (or the year and the title text on the title page).
+// The control is free of any window system; a host widget forwards its paint
+// requests to drawPreviewPage.
+
+#include "core/date_value.h"
+#include "render/image_decoder.h"
+#include "render/month_grid.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace veltrano {
+
+struct CalendarDocument;
+class PrintJob;
+
+// The page data the month grid reads (pageMonth, dayTexts, holidayNames,
+// dayColours, dayFrames, fontSize) comes from MonthGridData, so the grid draws
+// straight from the control.
+class CVeltranoCtrl : public MonthGridData {
+  public:
+    // pageMonth starts as today, dayFrames on, fontSize 12, no photo. Without
+    // a decoder no photo is ever shown.
+    explicit CVeltranoCtrl(const ImageDecoder* decoder = nullptr);
+
+    void setImageDecoder(const ImageDecoder* decoder) { decoder_ = decoder; }
+
+    // Drops the cached photo; the next drawing decodes photoPath again.
+    void invalidatePhoto();
+    // Decodes photoPath into the cache with enough pixels for a box of `box`
+    // pixels (a box without area: the file's own size). An empty path or a
+    // file that cannot be decoded leaves the cache empty.
+    void loadPagePhoto(Size box = {});
+
+    // The thumbnail in client: a white sheet with a black outline, the photo
+    // in the top two fifths and the preview grid below.
+    void drawPreviewPage(DrawingSurface& surface, const Rect& client);
+    // A printed month page into rect on the job's page; the caption sits
+    // right-aligned under the photo and pushes the grid down if it must.
+    void drawMonthPage(PrintJob& job, const Rect& rect, bool compact);
+    // The printed title page: title photo, the year of pageMonth and the
+    // title text. The title photo is decoded for this print only.
+    void drawTitlePage(PrintJob& job, const Rect& rect, const std::string& titlePhotoPath,
+                       const std::string& titleText);
+
+    bool photoStale = true;
+    std::string photoPath;
+    std::string caption; // one line under the photo, "&" printed as it is
+
+    // The cached photo, null when there is none.
+    const Picture* photo() const { return photo_.picture.get(); }
+    // Pixels the cached photo holds.
+    Size photoPixels() const { return photo_.pixels; }
+
+  private:
+    // The cached photo when it has enough pixels for box, else a photo
+    // decoded for this drawing only (kept in `temporary`).
+    const Picture* photoFor(Size box, DecodedImage& temporary);
+    void ensurePhoto(Size box);
+
+    const ImageDecoder* decoder_;
+    DecodedImage photo_;
+};
+
+inline constexpr int kPageControlCount = 12;
+using PageControls = std::array<CVeltranoCtrl, kPageControlCount>;
+
+// Fills the twelve page controls (index 0 = January) from document for year:
+// frames, font size, photo and caption of each month (the cached photo is
+// dropped), day texts and colours, pageMonth = the 1st of the month in year,
+// and the holiday names of the document's region when holidays are shown —
+// of two holidays on one day the later in the region's list wins.
+void fillPageControls(PageControls& controls, const CalendarDocument& document, std::int32_t year);
+
+} // namespace veltrano
