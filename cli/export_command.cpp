@@ -1,0 +1,263 @@
+#include "cli/export_command.h"
+
+#include "cli/options.h"
+#include "core/clock.h"
+#include "document/cal_reader.h"
+#include "render/print_layouts.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+// The sanitizer build leaves Qt out; it has no page drawing, and there the
+// drawing commands say so instead of exporting.
+#if __has_include(<QGuiApplication>)
+#define VELTRANO_CLI_DRAWS 1
+#include "platform/pdf_printer_device.h"
+#include "platform/qpainter_surface.h"
+#include "platform/qt_image_decoder.h"
+
+#include <QGuiApplication>
+#include <QtGlobal>
+#endif
+
+namespace veltrano::cli {
+
+namespace {
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool parsePaper(std::string_view text, ExportPaper& paper) {
+    const struct {
+        const char* name;
+        ExportPaper paper;
+    } papers[] = {
+        {"A4", ExportPaper::A4}, {"A3", ExportPaper::A3}, {"Letter", ExportPaper::Letter}};
+    for (const auto& p : papers) {
+        if (equalsIgnoringCase(text, p.name)) {
+            paper = p.paper;
+            return true;
+        }
+    }
+    return false;
+}
+
+// "1,3,12": the months to print, each 1..12, at least one.
+bool parseMonths(std::string_view text, std::array<bool, kPageControlCount>& months) {
+    std::array<bool, kPageControlCount> chosen{};
+    while (true) {
+        const std::size_t comma = text.find(',');
+        std::int32_t month = 0;
+        if (!parseIntInRange(text.substr(0, comma), 1, 12, month)) {
+            return false;
+        }
+        chosen[static_cast<std::size_t>(month - 1)] = true;
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(comma + 1);
+    }
+    months = chosen;
+    return true;
+}
+
+bool applyExportOption(std::string_view name, std::string_view value, ExportOptions& options,
+                       std::string& error) {
+    if (name == "out") {
+        options.outputPath = std::string(value);
+        if (value.empty()) {
+            error = "--out needs a file name";
+        }
+    } else if (name == "year") {
+        if (!parseYear(value, options.year)) {
+            error = "--year must be a year from 1900 to 2100, not '" + std::string(value) + "'";
+        }
+    } else if (name == "months") {
+        if (!parseMonths(value, options.months)) {
+            error = "--months wants month numbers 1 to 12 separated by commas, not '" +
+                    std::string(value) + "'";
+        }
+    } else if (name == "paper") {
+        if (!parsePaper(value, options.paper)) {
+            error = "--paper must be A4, A3 or Letter, not '" + std::string(value) + "'";
+        }
+    } else {
+        error = "unknown option '--" + std::string(name) + "'";
+    }
+    return error.empty();
+}
+
+} // namespace
+
+bool parseYear(std::string_view text, std::int32_t& year) {
+    return parseIntInRange(text, 1900, 2100, year);
+}
+
+bool parseExportArgs(const CommandArgs& args, ExportOptions& options, std::string& error) {
+    ExportOptions parsed;
+    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
+        std::string_view arg = args[i];
+        if (arg == "--one-sheet") {
+            parsed.oneSheet = true;
+        } else if (arg == "--no-title") {
+            parsed.title = false;
+        } else if (arg.starts_with("--")) {
+            arg.remove_prefix(2);
+            const std::size_t eq = arg.find('=');
+            const std::string_view name = arg.substr(0, eq);
+            if (eq == std::string_view::npos && i + 1 >= args.size()) {
+                error = "option '--" + std::string(name) + "' needs a value";
+                break;
+            }
+            const std::string_view value =
+                eq == std::string_view::npos ? args[++i] : arg.substr(eq + 1);
+            applyExportOption(name, value, parsed, error);
+        } else if (parsed.calendarPath.empty()) {
+            parsed.calendarPath = std::string(arg);
+        } else {
+            error = "unexpected argument '" + std::string(arg) + "'";
+        }
+    }
+    if (error.empty() && parsed.calendarPath.empty()) {
+        error = "no calendar file given";
+    } else if (error.empty() && parsed.outputPath.empty()) {
+        error = "no output file given (--out)";
+    }
+    if (!error.empty()) {
+        return false;
+    }
+    options = parsed;
+    return true;
+}
+
+#ifdef VELTRANO_CLI_DRAWS
+
+namespace {
+
+// Qt's own notes (a photo's broken bytes, a missing runtime folder) are no
+// business of the command's user; real failures are reported by the command.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
+
+PaperSize toPaperSize(ExportPaper paper) {
+    switch (paper) {
+    case ExportPaper::A3:
+        return PaperSize::A3;
+    case ExportPaper::Letter:
+        return PaperSize::Letter;
+    case ExportPaper::A4:
+        break;
+    }
+    return PaperSize::A4;
+}
+
+} // namespace
+
+struct HeadlessDrawing::Impl {
+    int argc = 1;
+    char name[16] = "veltrano-cli";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QGuiApplication> app;
+    QtImageDecoder decoder;
+};
+
+HeadlessDrawing::HeadlessDrawing() : impl_(std::make_unique<Impl>()) {
+    if (QCoreApplication::instance() == nullptr) {
+        // Never needs a display: pages are drawn into files only.
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        qInstallMessageHandler(quietMessages);
+        impl_->app = std::make_unique<QGuiApplication>(impl_->argc, impl_->argv);
+    }
+    installFontSubstitutions();
+}
+
+HeadlessDrawing::~HeadlessDrawing() = default;
+
+bool HeadlessDrawing::available() const {
+    return true;
+}
+
+const ImageDecoder* HeadlessDrawing::decoder() const {
+    return &impl_->decoder;
+}
+
+#else
+
+struct HeadlessDrawing::Impl {};
+
+HeadlessDrawing::HeadlessDrawing() = default;
+HeadlessDrawing::~HeadlessDrawing() = default;
+
+bool HeadlessDrawing::available() const {
+    return false;
+}
+
+const ImageDecoder* HeadlessDrawing::decoder() const {
+    return nullptr;
+}
+
+#endif
+
+bool loadPageControls(const std::string& path, std::int32_t year, const ImageDecoder* decoder,
+                      CalendarDocument& document, PageControls& controls) {
+    if (!readCalendarFile(document, path)) {
+        return false;
+    }
+    for (CVeltranoCtrl& page : controls) {
+        page.setImageDecoder(decoder);
+    }
+    fillPageControls(controls, document, year != 0 ? year : currentDate().year);
+    return true;
+}
+
+int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+    ExportOptions options;
+    std::string error;
+    if (!parseExportArgs(args, options, error)) {
+        err << "veltrano-cli: export: " << error << '\n';
+        return exitUsage;
+    }
+    HeadlessDrawing drawing;
+    CalendarDocument document;
+    PageControls controls;
+    if (!loadPageControls(options.calendarPath, options.year, drawing.decoder(), document,
+                          controls)) {
+        err << "veltrano-cli: cannot read calendar file '" << options.calendarPath << "'\n";
+        return exitFailure;
+    }
+    if (!drawing.available()) {
+        err << "veltrano-cli: export: this build has no page drawing\n";
+        return exitFailure;
+    }
+#ifdef VELTRANO_CLI_DRAWS
+    PdfPrinterDevice device(options.outputPath, toPaperSize(options.paper));
+    PrintSelection selection;
+    selection.months = options.months;
+    selection.title = options.title;
+    selection.year = controls[0].pageMonth.year;
+    const bool printed = options.oneSheet ? printYearSheet(device, controls)
+                                          : printCalendar(device, controls, document, selection);
+    if (!printed) {
+        err << "veltrano-cli: cannot write '" << options.outputPath << "'\n";
+        return exitFailure;
+    }
+#endif
+    return exitOk;
+}
+
+} // namespace veltrano::cli

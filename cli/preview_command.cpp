@@ -1,0 +1,145 @@
+#include "cli/preview_command.h"
+
+#include "cli/export_command.h"
+#include "cli/options.h"
+
+#if __has_include(<QImage>)
+#define VELTRANO_CLI_DRAWS 1
+#include "platform/qpainter_surface.h"
+
+#include <QImage>
+#include <QPainter>
+#endif
+
+namespace veltrano::cli {
+
+namespace {
+
+// The screen's resolution, for the point sizes of the thumbnails' fonts.
+constexpr int kScreenDpi = 96;
+// The background behind the thumbnails.
+constexpr Colour kViewBackground = rgb(212, 208, 200);
+
+// "1200x700".
+bool parseSize(std::string_view text, Size& size) {
+    const std::size_t x = text.find_first_of("xX");
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    if (x == std::string_view::npos ||
+        !parseIntInRange(text.substr(0, x), kMinPreviewSide, kMaxPreviewSide, width) ||
+        !parseIntInRange(text.substr(x + 1), kMinPreviewSide, kMaxPreviewSide, height)) {
+        return false;
+    }
+    size = Size{width, height};
+    return true;
+}
+
+bool applyPreviewOption(std::string_view name, std::string_view value, PreviewOptions& options,
+                        std::string& error) {
+    if (name == "out") {
+        options.outputPath = std::string(value);
+        if (value.empty()) {
+            error = "--out needs a file name";
+        }
+    } else if (name == "year") {
+        if (!parseYear(value, options.year)) {
+            error = "--year must be a year from 1900 to 2100, not '" + std::string(value) + "'";
+        }
+    } else if (name == "size") {
+        if (!parseSize(value, options.size)) {
+            error = "--size wants WIDTHxHEIGHT, each 60 to 8192 pixels, not '" +
+                    std::string(value) + "'";
+        }
+    } else {
+        error = "unknown option '--" + std::string(name) + "'";
+    }
+    return error.empty();
+}
+
+} // namespace
+
+bool parsePreviewArgs(const CommandArgs& args, PreviewOptions& options, std::string& error) {
+    PreviewOptions parsed;
+    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
+        std::string_view arg = args[i];
+        if (arg.starts_with("--")) {
+            arg.remove_prefix(2);
+            const std::size_t eq = arg.find('=');
+            const std::string_view name = arg.substr(0, eq);
+            if (eq == std::string_view::npos && i + 1 >= args.size()) {
+                error = "option '--" + std::string(name) + "' needs a value";
+                break;
+            }
+            const std::string_view value =
+                eq == std::string_view::npos ? args[++i] : arg.substr(eq + 1);
+            applyPreviewOption(name, value, parsed, error);
+        } else if (parsed.calendarPath.empty()) {
+            parsed.calendarPath = std::string(arg);
+        } else {
+            error = "unexpected argument '" + std::string(arg) + "'";
+        }
+    }
+    if (error.empty() && parsed.calendarPath.empty()) {
+        error = "no calendar file given";
+    } else if (error.empty() && parsed.outputPath.empty()) {
+        error = "no output file given (--out)";
+    }
+    if (!error.empty()) {
+        return false;
+    }
+    options = parsed;
+    return true;
+}
+
+std::array<Rect, kPageControlCount> previewLayout(Size canvas) {
+    const std::int32_t gap = std::max(canvas.width / 120, 2);
+    const std::int32_t cellWidth = std::max((canvas.width - 7 * gap) / 6, 0);
+    const std::int32_t cellHeight = std::max((canvas.height - 3 * gap) / 2, 0);
+    std::array<Rect, kPageControlCount> cells;
+    for (std::int32_t i = 0; i < kPageControlCount; ++i) {
+        const std::int32_t left = gap + (i % 6) * (cellWidth + gap);
+        const std::int32_t top = gap + (i / 6) * (cellHeight + gap);
+        cells[static_cast<std::size_t>(i)] = Rect{left, top, left + cellWidth, top + cellHeight};
+    }
+    return cells;
+}
+
+int runPreviewCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+    PreviewOptions options;
+    std::string error;
+    if (!parsePreviewArgs(args, options, error)) {
+        err << "veltrano-cli: preview: " << error << '\n';
+        return exitUsage;
+    }
+    HeadlessDrawing drawing;
+    CalendarDocument document;
+    PageControls controls;
+    if (!loadPageControls(options.calendarPath, options.year, drawing.decoder(), document,
+                          controls)) {
+        err << "veltrano-cli: cannot read calendar file '" << options.calendarPath << "'\n";
+        return exitFailure;
+    }
+    if (!drawing.available()) {
+        err << "veltrano-cli: preview: this build has no page drawing\n";
+        return exitFailure;
+    }
+#ifdef VELTRANO_CLI_DRAWS
+    QImage picture(options.size.width, options.size.height, QImage::Format_RGB32);
+    picture.fill(QColor(kViewBackground.red, kViewBackground.green, kViewBackground.blue));
+    {
+        QPainter painter(&picture);
+        QPainterSurface surface(painter, kScreenDpi, kScreenDpi);
+        const auto cells = previewLayout(options.size);
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            controls[i].drawPreviewPage(surface, cells[i]);
+        }
+    }
+    if (!picture.save(QString::fromStdString(options.outputPath), "PNG")) {
+        err << "veltrano-cli: cannot write '" << options.outputPath << "'\n";
+        return exitFailure;
+    }
+#endif
+    return exitOk;
+}
+
+} // namespace veltrano::cli

@@ -1,0 +1,160 @@
+#include "cli/show_command.h"
+
+#include "core/strings.h"
+#include "document/cal_reader.h"
+
+#include <array>
+#include <cstdio>
+#include <ostream>
+
+namespace veltrano::cli {
+namespace {
+
+constexpr int kMessageCannotOpen = 130;
+
+template <std::size_t N>
+void writeList(std::ostream& out, const std::array<std::string, N>& texts) {
+    out << '[';
+    for (std::size_t i = 0; i < N; ++i)
+        out << (i ? "," : "") << jsonString(texts[i]);
+    out << ']';
+}
+
+bool hasEntry(const CalendarDocument& doc, int m, int d) {
+    return !doc.dayText[m][d].empty() || doc.dayColour[m][d] != 0;
+}
+
+void writeJson(std::ostream& out, const CalendarDocument& doc) {
+    const MarginRect& r = doc.margins;
+    out << "{\"showHolidays\":" << doc.showHolidays << ",\"region\":" << doc.region
+        << ",\"dayFrames\":" << doc.dayFrames << ",\"margins\":[" << r.left << ',' << r.top << ','
+        << r.right << ',' << r.bottom << "],\"fontSize\":" << doc.fontSize
+        << ",\"titlePhoto\":" << jsonString(doc.titlePhoto)
+        << ",\"titleText\":" << jsonString(doc.titleText) << ",\"monthPhoto\":";
+    writeList(out, doc.monthPhoto);
+    out << ",\"monthText\":";
+    writeList(out, doc.monthText);
+    out << ",\"days\":[";
+    bool first = true;
+    for (int m = 0; m < kMonthCount; ++m)
+        for (int d = 0; d < kDaySlotCount; ++d) {
+            if (!hasEntry(doc, m, d))
+                continue;
+            out << (first ? "" : ",") << "{\"month\":" << m << ",\"day\":" << d
+                << ",\"colour\":" << doc.dayColour[m][d]
+                << ",\"text\":" << jsonString(doc.dayText[m][d]) << '}';
+            first = false;
+        }
+    out << "]}\n";
+}
+
+const char* onOff(std::int32_t flag) {
+    return flag ? "on" : "off";
+}
+
+void writeSummary(std::ostream& out, const CalendarDocument& doc) {
+    const MarginRect& r = doc.margins;
+    out << "Holidays:     " << onOff(doc.showHolidays) << " (region " << doc.region << ")\n"
+        << "Day frames:   " << onOff(doc.dayFrames) << '\n'
+        << "Margins (mm): left " << r.left << ", top " << r.top << ", right " << r.right
+        << ", bottom " << r.bottom << '\n'
+        << "Font size:    " << doc.fontSize << " pt\n"
+        << "Title photo:  " << jsonString(doc.titlePhoto) << '\n'
+        << "Title text:   " << jsonString(doc.titleText) << '\n';
+    for (int m = 0; m < kMonthCount; ++m) {
+        if (doc.monthPhoto[m].empty() && doc.monthText[m].empty())
+            continue;
+        out << "Month " << (m + 1) << (m < 9 ? ":  " : ": ") << "photo "
+            << jsonString(doc.monthPhoto[m]) << ", caption " << jsonString(doc.monthText[m])
+            << '\n';
+    }
+    for (int m = 0; m < kMonthCount; ++m)
+        for (int d = 0; d < kDaySlotCount; ++d) {
+            if (!hasEntry(doc, m, d))
+                continue;
+            char date[16];
+            std::snprintf(date, sizeof date, "%02d.%02d.", d + 1, m + 1);
+            out << "Day " << date << "   colour " << doc.dayColour[m][d] << ", text "
+                << jsonString(doc.dayText[m][d]) << '\n';
+        }
+}
+
+} // namespace
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string markupToPlainText(std::string_view markup) {
+    std::string out;
+    for (std::size_t i = 0; i < markup.size();) {
+        const std::size_t close = markup[i] == '<' ? markup.find('>', i) : std::string_view::npos;
+        if (close == std::string_view::npos) {
+            out += markup[i++];
+            continue;
+        }
+        std::string tag(markup.substr(i + 1, close - i - 1));
+        for (char& c : tag)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (tag == "br" || tag == "br/" || tag == "br /")
+            out += '\n';
+        i = close + 1;
+    }
+    return out;
+}
+
+int runShowCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+    bool json = false;
+    std::string_view path;
+    for (std::string_view arg : args) {
+        if (arg == "--json")
+            json = true;
+        else if (arg.starts_with("--") || !path.empty())
+            return usageError(err, "show: unexpected argument '" + std::string(arg) + "'");
+        else
+            path = arg;
+    }
+    if (path.empty())
+        return usageError(err, "show: no calendar file given");
+
+    CalendarDocument doc;
+    if (!readCalendarFile(doc, std::string(path))) {
+        err << markupToPlainText(loadString(kMessageCannotOpen)) << '\n';
+        return exitFailure;
+    }
+    if (json)
+        writeJson(out, doc);
+    else
+        writeSummary(out, doc);
+    return exitOk;
+}
+
+} // namespace veltrano::cli

@@ -1,0 +1,194 @@
+// The export and preview commands of veltrano-cli as a user runs them, on the
+// sample calendar, checked with the PDF tools a user would use.
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const QString kCli = QStringLiteral(VELTRANO_BINARY_DIR "/cli/veltrano-cli");
+const QString kProgramFolder = QStringLiteral(VELTRANO_SOURCE_DIR "/data");
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun run(const QString& program, const QStringList& args,
+           const QString& folder = kProgramFolder) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(program, args);
+    CliRun result;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+class CliExport : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!QFile::exists(kCli)) {
+            GTEST_SKIP() << "veltrano-cli not built";
+        }
+        for (const char* tool : {"pdfinfo", "pdftotext", "pdfimages"}) {
+            if (QStandardPaths::findExecutable(tool).isEmpty()) {
+                GTEST_SKIP() << tool << " missing (poppler-utils)";
+            }
+        }
+    }
+
+    QString pageText(const QString& pdf, int page) {
+        const QString n = QString::number(page);
+        return run("pdftotext", {"-f", n, "-l", n, pdf, "-"}).out;
+    }
+
+    // Page numbers of the images embedded in the PDF, one entry per image.
+    std::vector<int> imagePages(const QString& pdf) {
+        std::vector<int> pages;
+        const QStringList lines = run("pdfimages", {"-list", pdf}).out.split('\n');
+        for (int i = 2; i < lines.size(); ++i) {
+            const QStringList fields = lines[i].split(' ', Qt::SkipEmptyParts);
+            if (!fields.isEmpty()) {
+                pages.push_back(fields[0].toInt());
+            }
+        }
+        return pages;
+    }
+
+    QTemporaryDir out_;
+};
+
+TEST_F(CliExport, CalendarWithTitleAndTwelveMonthsOnA4Portrait) {
+    const QString pdf = out_.filePath("natur.pdf");
+    const CliRun export_ = run(kCli, {"export", "daten/natur.cal", "--out", pdf, "--year", "2027"});
+    ASSERT_EQ(export_.exitCode, 0) << export_.err.toStdString();
+    EXPECT_TRUE(export_.err.isEmpty()) << export_.err.toStdString();
+    const QString info = run("pdfinfo", {pdf}).out;
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+13\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
+
+    const QString title = pageText(pdf, 1);
+    EXPECT_TRUE(title.contains("2027") && title.contains("Natur")) << title.toStdString();
+    const char* const headings[] = {"Januar 2027",  "Februar 2027",  "März 2027",
+                                    "April 2027",   "Mai 2027",      "Juni 2027",
+                                    "Juli 2027",    "August 2027",   "September 2027",
+                                    "Oktober 2027", "November 2027", "Dezember 2027"};
+    for (int m = 0; m < 12; ++m) {
+        EXPECT_TRUE(pageText(pdf, m + 2).contains(QString::fromUtf8(headings[m]))) << headings[m];
+    }
+    const QString january = pageText(pdf, 2);
+    for (const char* text : {"Neujahr", "Skiurlaub", "Stille im verschneiten Wald"}) {
+        EXPECT_TRUE(january.contains(text)) << text;
+    }
+    EXPECT_TRUE(pageText(pdf, 3).contains("Valentinstag"));
+    EXPECT_TRUE(pageText(pdf, 13).contains("Heiligabend"));
+    EXPECT_EQ(imagePages(pdf), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+}
+
+TEST_F(CliExport, ChosenMonthsWithoutTitleOnOtherPaper) {
+    const QString pdf = out_.filePath("zwei.pdf");
+    const CliRun export_ = run(kCli, {"export", "daten/natur.cal", "--out", pdf, "--year", "2030",
+                                      "--months", "12,3", "--no-title", "--paper", "Letter"});
+    ASSERT_EQ(export_.exitCode, 0) << export_.err.toStdString();
+    const QString info = run("pdfinfo", {pdf}).out;
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n")));
+    EXPECT_TRUE(info.contains("612 x 792 pts (letter)")) << info.toStdString();
+    EXPECT_TRUE(pageText(pdf, 1).contains(QString::fromUtf8("März 2030")));
+    EXPECT_TRUE(pageText(pdf, 2).contains("Dezember 2030"));
+}
+
+TEST_F(CliExport, OneSheetIsASingleLandscapePageWithTheWholeYear) {
+    const QString pdf = out_.filePath("jahr.pdf");
+    const CliRun export_ =
+        run(kCli, {"export", "daten/natur.cal", "--out", pdf, "--year", "2027", "--one-sheet"});
+    ASSERT_EQ(export_.exitCode, 0) << export_.err.toStdString();
+    const QString info = run("pdfinfo", {pdf}).out;
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_TRUE(info.contains("842 x 595 pts (A4)")) << info.toStdString();
+    const QString text = pageText(pdf, 1);
+    EXPECT_TRUE(text.contains("2027"));
+    for (const char* month : {"Januar", "Juni", "Juli", "Dezember"}) {
+        EXPECT_TRUE(text.contains(month)) << month;
+    }
+    EXPECT_EQ(imagePages(pdf).size(), 12u);
+}
+
+TEST_F(CliExport, PreviewDrawsTheThumbnailsIntoAPicture) {
+    const QString png = out_.filePath("vorschau.png");
+    CliRun preview = run(kCli, {"preview", "daten/natur.cal", "--out", png, "--year", "2027"});
+    ASSERT_EQ(preview.exitCode, 0) << preview.err.toStdString();
+    QImage picture(png);
+    EXPECT_EQ(picture.size(), QSize(1200, 700));
+    preview = run(kCli, {"preview", "daten/natur.cal", "--out", png, "--size", "600x350"});
+    ASSERT_EQ(preview.exitCode, 0) << preview.err.toStdString();
+    picture.load(png);
+    ASSERT_EQ(picture.size(), QSize(600, 350));
+    // Thumbnails of 94 × 167 with gaps of 5: a white sheet with a black
+    // outline on the background.
+    EXPECT_EQ(picture.pixelColor(2, 2), QColor(212, 208, 200));
+    EXPECT_EQ(picture.pixelColor(5, 5), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(98, 171), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(7, 169), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(101, 100), QColor(212, 208, 200));
+}
+
+TEST_F(CliExport, ErrorsGiveOneLineAndTheirExitCode) {
+    const QString pdf = out_.filePath("x.pdf");
+    const struct {
+        QStringList args;
+        int exitCode;
+    } cases[] = {
+        {{"export", "daten/natur.cal"}, 2},
+        {{"export", "--out", pdf}, 2},
+        {{"export", "daten/natur.cal", "--out", pdf, "--year", "1899"}, 2},
+        {{"export", "daten/natur.cal", "--out", pdf, "--months", "1,13"}, 2},
+        {{"export", "daten/natur.cal", "--out", pdf, "--months", ""}, 2},
+        {{"export", "daten/natur.cal", "--out", pdf, "--paper", "A5"}, 2},
+        {{"export", "daten/natur.cal", "--out", pdf, "--colour", "rot"}, 2},
+        {{"export", "daten/natur.cal", "zweite.cal", "--out", pdf}, 2},
+        {{"preview", "daten/natur.cal", "--out", pdf, "--size", "1200"}, 2},
+        {{"preview", "daten/natur.cal", "--out", pdf, "--size", "100000x10"}, 2},
+        {{"export", "daten/fehlt.cal", "--out", pdf}, 1},
+        {{"export", "daten/bilder/januar.jpg", "--out", pdf}, 1},
+        {{"preview", "daten", "--out", pdf}, 1},
+        {{"export", "daten/natur.cal", "--out", out_.filePath("fehlt/x.pdf")}, 1},
+        {{"preview", "daten/natur.cal", "--out", out_.filePath("fehlt/x.png")}, 1},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(kCli, c.args);
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(result.exitCode, c.exitCode) << what;
+        EXPECT_EQ(result.err.count('\n'), 1) << what << ": " << result.err.toStdString();
+        EXPECT_TRUE(result.err.startsWith("veltrano-cli: ")) << what;
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Photos named relative to the current folder are found from there; from
+// elsewhere the pages come out without them.
+TEST_F(CliExport, PhotoPathsAreRelativeToTheCurrentFolder) {
+    const QString pdf = out_.filePath("ohne.pdf");
+    const CliRun export_ =
+        run(kCli, {"export", kProgramFolder + "/daten/natur.cal", "--out", pdf, "--months", "1"},
+            out_.path());
+    ASSERT_EQ(export_.exitCode, 0) << export_.err.toStdString();
+    EXPECT_TRUE(imagePages(pdf).empty());
+}
+
+} // namespace
