@@ -73,9 +73,13 @@ bool parseMonths(std::string_view text, std::array<bool, kPageControlCount>& mon
     return true;
 }
 
-bool applyExportOption(std::string_view name, std::string_view value, ExportOptions& options,
+void applyExportOption(std::string_view name, std::string_view value, ExportOptions& options,
                        std::string& error) {
-    if (name == "out") {
+    if (name == "one-sheet") {
+        options.oneSheet = true;
+    } else if (name == "no-title") {
+        options.title = false;
+    } else if (name == "out") {
         options.outputPath = std::string(value);
         if (value.empty()) {
             error = "--out needs a file name";
@@ -96,7 +100,6 @@ bool applyExportOption(std::string_view name, std::string_view value, ExportOpti
     } else {
         error = "unknown option '--" + std::string(name) + "'";
     }
-    return error.empty();
 }
 
 } // namespace
@@ -107,29 +110,15 @@ bool parseYear(std::string_view text, std::int32_t& year) {
 
 bool parseExportArgs(const CommandArgs& args, ExportOptions& options, std::string& error) {
     ExportOptions parsed;
-    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
-        std::string_view arg = args[i];
-        if (arg == "--one-sheet") {
-            parsed.oneSheet = true;
-        } else if (arg == "--no-title") {
-            parsed.title = false;
-        } else if (arg.starts_with("--")) {
-            arg.remove_prefix(2);
-            const std::size_t eq = arg.find('=');
-            const std::string_view name = arg.substr(0, eq);
-            if (eq == std::string_view::npos && i + 1 >= args.size()) {
-                error = "option '--" + std::string(name) + "' needs a value";
-                break;
-            }
-            const std::string_view value =
-                eq == std::string_view::npos ? args[++i] : arg.substr(eq + 1);
-            applyExportOption(name, value, parsed, error);
-        } else if (parsed.calendarPath.empty()) {
-            parsed.calendarPath = std::string(arg);
-        } else {
-            error = "unexpected argument '" + std::string(arg) + "'";
-        }
-    }
+    std::vector<std::string> positional;
+    walkArguments(
+        args, {"one-sheet", "no-title"},
+        [&](std::string_view name, std::string_view value, std::string& problem) {
+            applyExportOption(name, value, parsed, problem);
+        },
+        1, positional, error);
+    if (!positional.empty())
+        parsed.calendarPath = positional.front();
     if (error.empty() && parsed.calendarPath.empty()) {
         error = "no calendar file given";
     } else if (error.empty() && parsed.outputPath.empty()) {

@@ -40,6 +40,36 @@ ParsedOptions parseOptions(const std::vector<std::string_view>& args,
     return parsed;
 }
 
+bool walkArguments(const std::vector<std::string_view>& args,
+                   std::initializer_list<std::string_view> flags, const OptionHandler& apply,
+                   std::size_t maxPositional, std::vector<std::string>& positional,
+                   std::string& error) {
+    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
+        std::string_view arg = args[i];
+        if (!arg.starts_with("--")) {
+            if (positional.size() >= maxPositional)
+                error = "unexpected argument '" + std::string(arg) + "'";
+            else
+                positional.emplace_back(arg);
+            continue;
+        }
+        arg.remove_prefix(2);
+        const std::size_t eq = arg.find('=');
+        const std::string_view name = arg.substr(0, eq);
+        if (eq == std::string_view::npos &&
+            std::find(flags.begin(), flags.end(), name) != flags.end()) {
+            apply(name, {}, error);
+            continue;
+        }
+        if (eq == std::string_view::npos && i + 1 >= args.size()) {
+            error = "option '--" + std::string(name) + "' needs a value";
+            break;
+        }
+        apply(name, eq == std::string_view::npos ? args[++i] : arg.substr(eq + 1), error);
+    }
+    return error.empty();
+}
+
 bool parseIntInRange(std::string_view text, std::int32_t low, std::int32_t high,
                      std::int32_t& value) {
     const NumberRead read = readNumber(text);

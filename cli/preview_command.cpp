@@ -34,7 +34,7 @@ bool parseSize(std::string_view text, Size& size) {
     return true;
 }
 
-bool applyPreviewOption(std::string_view name, std::string_view value, PreviewOptions& options,
+void applyPreviewOption(std::string_view name, std::string_view value, PreviewOptions& options,
                         std::string& error) {
     if (name == "out") {
         options.outputPath = std::string(value);
@@ -53,32 +53,21 @@ bool applyPreviewOption(std::string_view name, std::string_view value, PreviewOp
     } else {
         error = "unknown option '--" + std::string(name) + "'";
     }
-    return error.empty();
 }
 
 } // namespace
 
 bool parsePreviewArgs(const CommandArgs& args, PreviewOptions& options, std::string& error) {
     PreviewOptions parsed;
-    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
-        std::string_view arg = args[i];
-        if (arg.starts_with("--")) {
-            arg.remove_prefix(2);
-            const std::size_t eq = arg.find('=');
-            const std::string_view name = arg.substr(0, eq);
-            if (eq == std::string_view::npos && i + 1 >= args.size()) {
-                error = "option '--" + std::string(name) + "' needs a value";
-                break;
-            }
-            const std::string_view value =
-                eq == std::string_view::npos ? args[++i] : arg.substr(eq + 1);
-            applyPreviewOption(name, value, parsed, error);
-        } else if (parsed.calendarPath.empty()) {
-            parsed.calendarPath = std::string(arg);
-        } else {
-            error = "unexpected argument '" + std::string(arg) + "'";
-        }
-    }
+    std::vector<std::string> positional;
+    walkArguments(
+        args, {},
+        [&](std::string_view name, std::string_view value, std::string& problem) {
+            applyPreviewOption(name, value, parsed, problem);
+        },
+        1, positional, error);
+    if (!positional.empty())
+        parsed.calendarPath = positional.front();
     if (error.empty() && parsed.calendarPath.empty()) {
         error = "no calendar file given";
     } else if (error.empty() && parsed.outputPath.empty()) {
