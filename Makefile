@@ -22,12 +22,16 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Starts the program from the shipped program folder on the sample calendar.
+# Starts the program from the shipped program folder on the sample calendar. Without a
+# display (or before the window program exists) it exports the sample calendar for the
+# current year to a PDF in the build folder instead and says where.
 run: build
-	@cd data && if [ -x ../$(BUILD)/app/veltrano ]; then \
-	    ../$(BUILD)/app/veltrano /open:daten/natur.cal; \
+	@cd data && if [ -x ../$(BUILD)/app/veltrano ] && [ -n "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
+	    ../$(BUILD)/app/veltrano; \
 	  else \
-	    ../$(BUILD)/cli/veltrano-cli; \
+	    out=$$(cd .. && pwd)/$(BUILD)/natur.pdf; \
+	    echo "No window to show (no display or no window program): exporting the sample calendar to $$out"; \
+	    ../$(BUILD)/cli/veltrano-cli export daten/natur.cal --out "$$out" && echo "$$out"; \
 	  fi
 
 # The layers without Qt and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.
