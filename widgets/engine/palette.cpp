@@ -1,5 +1,7 @@
 #include "widgets/engine/palette.h"
 
+#include "resources/pictures/picture_numbers.h"
+
 #include <array>
 
 namespace veltrano {
@@ -27,7 +29,9 @@ constexpr std::array<Colour, kPaletteSize> kBuiltInColours = {
 struct PaletteState {
     std::array<Colour, kPaletteSize> colours = kBuiltInColours;
     bool followsFrameSet = false; // index 53 has been set
-    std::array<int, kSharedResourceCount> resources{};
+    // The widget set's own pictures: hand cursor, check-box states, 16-pixel list images.
+    std::array<int, kSharedResourceCount> resources{
+        pictures::kHandCursor, pictures::kCheckBoxImages, 0, pictures::kSmallImages};
 };
 
 PaletteState& state() {

@@ -9,7 +9,7 @@
 // headers, 58 rule colour of label separators. Index 53 reads as index 3
 // until it has been set once.
 //
-// Shared resource numbers: 0 hand cursor, 3 bitmap of 16-pixel list images,
+// Shared resource numbers: 0 hand cursor, 1 check-box images, 3 bitmap of 16-pixel list images,
 // 7 icon bitmap of icon labels (0 = none); the others as their users say.
 
 #include "render/colour.h"

@@ -52,5 +52,13 @@ TEST_F(PaletteTest, StartupValues) {
     EXPECT_EQ(paletteColour(53), rgb(144, 160, 192)) << "start-up leaves 53 unset";
 }
 
+TEST_F(PaletteTest, SharedResourcesNameTheWidgetSetsOwnPictures) {
+    // Controls find the hand cursor, check boxes and list images without start-up help.
+    EXPECT_EQ(sharedResource(kSharedHandCursor), 24576);
+    EXPECT_EQ(sharedResource(1), 24577);
+    EXPECT_EQ(sharedResource(kSharedListImages), 24582);
+    EXPECT_EQ(sharedResource(kSharedIconBitmap), 0) << "icon labels have no icon unless set";
+}
+
 } // namespace
 } // namespace veltrano

@@ -1,0 +1,101 @@
+#pragma once
+// Windows for the two markup engines: the rich message control (scrolling
+// page, clickable areas) and the label control (one link, gradient or plain).
+
+#include "widgets/engine/html_text_ctrl.h"
+#include "widgets/engine/new_html_ctrl.h"
+
+#include <QImage>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QScrollBar;
+
+namespace veltrano {
+
+// The address a web link opens: "www." addresses get "http://" in front;
+// only http, https and ftp addresses are opened, anything else (another
+// scheme, an empty word) gives an invalid URL. Surrounding blanks are dropped.
+QUrl webLinkUrl(QString address);
+// "mailto:" with the address, or an invalid URL when the address is unusable
+// (empty, or containing blanks, "?" or line breaks).
+QUrl mailLinkUrl(QString address);
+
+// Opens links with the desktop's default handlers, never through a shell.
+class DesktopLinkOpener : public LinkOpener {
+  public:
+    void openWebAddress(std::string_view address) override;
+    void startMail(std::string_view address) override;
+};
+
+// The rich message control's window: draws the text into an off-screen page
+// and shows the part the vertical scroll bar selects.
+class CNewHtmlWidget : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+  public:
+    explicit CNewHtmlWidget(QWidget* parent = nullptr);
+
+    QString text() const { return QString::fromStdString(engine_.text()); }
+    void setText(const QString& text);
+    void setBackground(Colour colour);
+    CNewHtmlCtrl& engine() { return engine_; }
+    const CNewHtmlCtrl& engine() const { return engine_; }
+    QScrollBar* scrollBar() const { return scrollBar_; }
+    // Opening links goes through this opener (the desktop's by default);
+    // the widget does not own it.
+    void setLinkOpener(LinkOpener* opener) { opener_ = opener; }
+    // Lays out and draws the page when needed; painting does this too.
+    void refreshPage();
+
+  signals:
+    // A button area was clicked; `area` is its index among the areas.
+    void buttonAreaClicked(int area);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    QSize pageClientSize() const;
+    void syncScrollBar();
+
+    CNewHtmlCtrl engine_;
+    QScrollBar* scrollBar_;
+    QImage page_;
+    DesktopLinkOpener desktopOpener_;
+    LinkOpener* opener_ = &desktopOpener_;
+};
+
+// The label control's window. A click on the link emits linkClicked with the
+// control number; other clicks are swallowed.
+class CHtmlTextWidget : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+  public:
+    explicit CHtmlTextWidget(QWidget* parent = nullptr);
+
+    QString text() const { return QString::fromStdString(engine_.text()); }
+    void setText(const QString& text);
+    CHtmlTextCtrl& engine() { return engine_; }
+    const CHtmlTextCtrl& engine() const { return engine_; }
+
+  signals:
+    void linkClicked(int controlId);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    CHtmlTextCtrl engine_;
+};
+
+} // namespace veltrano
