@@ -4,12 +4,14 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegion>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace veltrano {
@@ -52,6 +54,23 @@ QImage withoutColour(const QImage& image, Colour key) {
         }
     }
     return copy;
+}
+
+// Line metrics with the ascent and descent rounded up, as the original platform
+// rounds them: accents on capitals ("Ä") then lie inside the line's box instead
+// of one pixel above it, where the box's top edge would cut them off.
+struct LineMetrics {
+    int ascent;
+    int height;
+    int shift; // how far the text sits lower than Qt's own rounding puts it
+};
+
+LineMetrics lineMetrics(const QPainter& painter) {
+    const QFontMetricsF exact(painter.font(), painter.device());
+    const QFontMetrics rounded(painter.font(), painter.device());
+    const int ascent = static_cast<int>(std::ceil(exact.ascent()));
+    const int descent = static_cast<int>(std::ceil(exact.descent()));
+    return LineMetrics{ascent, ascent + descent, std::max(0, ascent - rounded.ascent())};
 }
 
 } // namespace
@@ -226,14 +245,15 @@ void QPainterSurface::fillGradient(const Rect& rect, Colour from, Colour to, boo
 
 Size QPainterSurface::textExtent(std::string_view text) const {
     const QFontMetrics metrics = painter_.fontMetrics();
-    return Size{metrics.horizontalAdvance(toQString(text)), metrics.height()};
+    return Size{metrics.horizontalAdvance(toQString(text)), lineMetrics(painter_).height};
 }
 
 int QPainterSurface::drawText(const Rect& rect, std::string_view text, TextFlags flags,
                               Rect* bounds) {
     const QFontMetrics metrics = painter_.fontMetrics();
+    const LineMetrics fontLine = lineMetrics(painter_);
     const TextPlacement placement =
-        placeText(rect, text, flags, metrics.height(), [&](std::string_view line) {
+        placeText(rect, text, flags, fontLine.height, [&](std::string_view line) {
             return metrics.horizontalAdvance(toQString(line));
         });
     if (bounds != nullptr) {
@@ -253,8 +273,8 @@ int QPainterSurface::drawText(const Rect& rect, std::string_view text, TextFlags
         }
         // Room beyond the measured width keeps overhanging glyphs whole; only
         // the text's rectangle cuts them.
-        const QRect box(line.box.left, line.box.top, line.box.width() + line.box.height(),
-                        line.box.height());
+        const QRect box(line.box.left, line.box.top + fontLine.shift,
+                        line.box.width() + line.box.height(), line.box.height());
         painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | mnemonic,
                           toQString(line.text));
     }

@@ -107,6 +107,9 @@ void CNewHtmlWidget::syncScrollBar() {
     scrollBar_->setPageStep(std::max(1, height()));
     scrollBar_->setSingleStep(std::max(1, engine_.lineStep()));
     scrollBar_->setValue(engine_.scrollPosition());
+    // A text that fits needs no scroll bar; its room stays reserved so the
+    // layout does not change width when the bar comes and goes.
+    scrollBar_->setVisible(engine_.scrollMaximum() > 0);
 }
 
 void CNewHtmlWidget::paintEvent(QPaintEvent*) {

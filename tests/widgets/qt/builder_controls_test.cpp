@@ -243,8 +243,13 @@ TEST(HtmlWidget, PagePictureScrollBarAndButtonAreas) {
     widget.refreshPage();
     EXPECT_GT(widget.engine().pageHeight(), 60);
     EXPECT_EQ(widget.scrollBar()->maximum(), widget.engine().scrollMaximum());
+    EXPECT_FALSE(widget.scrollBar()->isHidden());
     widget.scrollBar()->setValue(25);
     EXPECT_EQ(widget.engine().scrollPosition(), 25);
+
+    widget.setText(QStringLiteral("Eine Zeile"));
+    widget.refreshPage();
+    EXPECT_TRUE(widget.scrollBar()->isHidden()) << "a text that fits shows no scroll bar";
 }
 
 } // namespace
