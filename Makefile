@@ -22,16 +22,20 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Starts the program from the shipped program folder on the sample calendar. Without a
-# display (or before the window program exists) it exports the sample calendar for the
-# current year to a PDF in the build folder instead and says where.
+# Starts the window program on a program folder of its own in the build tree
+# ($(BUILD)/run-home/veltrano, set up from data/ as the installed launcher does for each
+# user), so running never writes into the repository. The first start shows the sample
+# calendar. Without a display it exports the sample calendar to a PDF instead and says where.
+RUN_ENV = VELTRANO_DATA=$(CURDIR)/data VELTRANO_PROGRAM=$(CURDIR)/$(BUILD)/app/veltrano \
+          XDG_DATA_HOME=$(CURDIR)/$(BUILD)/run-home
+
 run: build
-	@cd data && if [ -x ../$(BUILD)/app/veltrano ] && [ -n "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
-	    ../$(BUILD)/app/veltrano; \
+	@if [ -n "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
+	    $(RUN_ENV) sh packaging/veltrano-launcher.sh; \
 	  else \
-	    out=$$(cd .. && pwd)/$(BUILD)/natur.pdf; \
-	    echo "No window to show (no display or no window program): exporting the sample calendar to $$out"; \
-	    ../$(BUILD)/cli/veltrano-cli export daten/natur.cal --out "$$out" && echo "$$out"; \
+	    out=$(CURDIR)/$(BUILD)/natur.pdf; \
+	    echo "No display: exporting the sample calendar for this year to $$out instead of showing it"; \
+	    cd data && ../$(BUILD)/cli/veltrano-cli export daten/natur.cal --out "$$out" && echo "$$out"; \
 	  fi
 
 # The layers without Qt and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.

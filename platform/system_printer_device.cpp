@@ -29,7 +29,8 @@ SystemPrinterDevice::~SystemPrinterDevice() {
 bool SystemPrinterDevice::chooseWithDialog(bool landscape) {
     setOrientation(*printer_, landscape);
     QPrintDialog dialog(printer_.get(), dialogParent_);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // "Print to File (PDF)" is how people without a printer keep their calendar.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

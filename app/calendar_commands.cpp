@@ -1,0 +1,336 @@
+#include "app/calendar_commands.h"
+
+#include "app/command_ids.h"
+#include "core/clock.h"
+#include "core/message_presenter.h"
+#include "core/strings.h"
+#include "core/translation.h"
+#include "document/cal_reader.h"
+#include "document/cal_writer.h"
+#include "document/program_folder.h"
+#include "document/startup_settings.h"
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+namespace veltrano {
+namespace {
+
+constexpr int kMessageOpenFailed = 130;
+constexpr int kMessageSaveFailed = 131;
+constexpr int kNewCalendarName = 132;
+constexpr int kMessageClearAll = 141;
+constexpr int kMessageLanguageChanged = 143;
+constexpr int kMessageSaveChanges = 146;
+
+// Shown when the multi-day dialog is confirmed with dates that give no range.
+constexpr char kMultiDayNothingEntered[] =
+    "<strong>Mehrtags-Termin</strong><br>Es wurde nichts eingetragen: Bitte geben Sie zwei "
+    "Daten an, von denen das erste vor dem letzten liegt.";
+
+constexpr char kDefaultFileStem[] = "NeuerKalender";
+constexpr char kCalendarExtension[] = ".cal";
+
+// File dialogs may move the process's current directory; relative photo paths
+// are resolved against it, so it is put back when the dialog is done.
+class CurrentDirectoryKeeper {
+  public:
+    CurrentDirectoryKeeper() { saved_ = std::filesystem::current_path(error_); }
+    ~CurrentDirectoryKeeper() {
+        if (!error_) {
+            std::error_code ignored;
+            std::filesystem::current_path(saved_, ignored);
+        }
+    }
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+
+  private:
+    std::error_code error_;
+    std::filesystem::path saved_;
+};
+
+} // namespace
+
+std::string manualPath(const std::string& programFolder, int language) {
+    static constexpr std::array<const char*, kLanguageCount> kSuffixes = {"",    "_nl", "_com",
+                                                                          "_fr", "_es", "_it"};
+    const char* suffix = (language >= 0 && language < kLanguageCount)
+                             ? kSuffixes[static_cast<std::size_t>(language)]
+                             : "";
+    std::string folder = programFolder;
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    return folder + "handbuch" + suffix + "/index.htm";
+}
+
+CalendarCommands::CalendarCommands(FileDialogs& files, CalendarDialogs& dialogs,
+                                   DocumentOpener& opener)
+    : files_(files), dialogs_(dialogs), opener_(opener), calendarYear_(currentDate().year) {
+    resetDocument(document_);
+}
+
+void CalendarCommands::openLastCalendar(StartupSettings& settings, bool fileGiven) {
+    settings.openLastCalendar(document_, currentFilePath_);
+    calendarYear_ = currentDate().year;
+    if (fileGiven) {
+        resetDocument(document_);
+        currentFilePath_.clear();
+    }
+    refreshPages();
+}
+
+bool CalendarCommands::recordLastCalendar(StartupSettings& settings) const {
+    return settings.recordLastCalendar(document_.untitled != 0 ? std::string() : currentFilePath_);
+}
+
+CommandOutcome CalendarCommands::execute(int commandId) {
+    using namespace command;
+    if (commandId >= kFirstThumbnail && commandId <= kLastThumbnail) {
+        selectStartPage(commandId - kFirstThumbnail + 1);
+        edit();
+        return CommandOutcome::Done;
+    }
+    switch (commandId) {
+    case kNew:
+        newCalendar();
+        break;
+    case kOpen:
+        open();
+        break;
+    case kSave:
+        save();
+        break;
+    case kSaveAs:
+        saveAs();
+        break;
+    case kEdit:
+        edit();
+        break;
+    case kChooseYear:
+        chooseYear();
+        break;
+    case kMultiDay:
+        enterMultiDay();
+        break;
+    case kImportBirthdays:
+        importBirthdays();
+        break;
+    case kClearAll:
+        clearAllEntries();
+        break;
+    case kManual:
+        openManual();
+        break;
+    case kChooseLanguage:
+        return chooseLanguage() ? CommandOutcome::CloseWindow : CommandOutcome::Done;
+    case kExit:
+    case kAppExit:
+        return CommandOutcome::CloseWindow;
+    default:
+        return CommandOutcome::NotHandled;
+    }
+    return CommandOutcome::Done;
+}
+
+bool CalendarCommands::isEnabled(int commandId) const {
+    if (commandId == command::kSave)
+        return document_.modified != 0;
+    return true;
+}
+
+void CalendarCommands::newCalendar() {
+    if (document_.modified != 0 && !savePrompt())
+        return;
+    resetDocument(document_);
+    currentFilePath_.clear();
+    refreshPages();
+}
+
+void CalendarCommands::open() {
+    std::optional<std::string> chosen;
+    {
+        CurrentDirectoryKeeper keeper;
+        chosen = files_.chooseFileToOpen();
+    }
+    if (!chosen || chosen->empty())
+        return;
+    if (document_.modified != 0 && !savePrompt())
+        return;
+    readInto(*chosen);
+}
+
+bool CalendarCommands::openByName(const std::string& path) {
+    if (path.empty())
+        return false;
+    if (document_.modified != 0 && !savePrompt())
+        return false;
+    return readInto(path);
+}
+
+// The path becomes the current file only once the calendar has been read, so
+// that a failed open cannot make a later save overwrite that file.
+bool CalendarCommands::readInto(const std::string& path) {
+    if (!readCalendarFile(document_, path)) {
+        showMessage(loadString(kMessageOpenFailed), MessageStyle::Ok);
+        return false;
+    }
+    currentFilePath_ = path;
+    refreshPages();
+    return true;
+}
+
+bool CalendarCommands::writeTo(const std::string& path) {
+    if (!writeCalendarFile(document_, path)) {
+        showMessage(loadString(kMessageSaveFailed), MessageStyle::Ok);
+        return false;
+    }
+    return true;
+}
+
+bool CalendarCommands::save() {
+    if (document_.untitled != 0 || currentFilePath_.empty())
+        return saveAs();
+    if (!writeTo(currentFilePath_))
+        return false;
+    document_.modified = 0;
+    return true;
+}
+
+bool CalendarCommands::saveAs() {
+    const std::filesystem::path current(currentFilePath_);
+    std::string stem = current.stem().string();
+    if (stem.empty())
+        stem = kDefaultFileStem;
+    std::optional<std::string> chosen;
+    {
+        CurrentDirectoryKeeper keeper;
+        chosen = files_.chooseFileToSave(current.parent_path().string(), stem + kCalendarExtension);
+    }
+    if (!chosen || chosen->empty())
+        return false;
+    if (!writeTo(*chosen))
+        return false;
+    currentFilePath_ = *chosen;
+    document_.modified = 0;
+    refreshPages();
+    return true;
+}
+
+bool CalendarCommands::savePrompt() {
+    const int answer = showMessage(loadString(kMessageSaveChanges),
+                                   MessageStyle::YesNoCancel | MessageStyle::IconQuestion);
+    if (answer == MessageResult::Yes) {
+        if (!save())
+            return false;
+    } else if (answer != MessageResult::No) {
+        return false; // Cancel, or the box was closed
+    }
+    document_.modified = 0;
+    return true;
+}
+
+bool CalendarCommands::mayClose() {
+    return document_.modified == 0 || savePrompt();
+}
+
+void CalendarCommands::edit() {
+    const int page = startPage_;
+    startPage_ = 0;
+    if (dialogs_.editCalendar(document_, page, calendarYear_))
+        markChanged();
+}
+
+void CalendarCommands::selectStartPage(int month) {
+    if (month >= 1 && month <= kPageControlCount)
+        startPage_ = month;
+}
+
+void CalendarCommands::chooseYear() {
+    std::int32_t year = calendarYear_;
+    if (!dialogs_.chooseYear(year))
+        return;
+    calendarYear_ = year;
+    refreshPages();
+}
+
+void CalendarCommands::enterMultiDay() {
+    MultiDayEntry entry;
+    if (!dialogs_.enterMultiDay(calendarYear_, entry))
+        return;
+    if (entry.first.isEmpty() || entry.last.isEmpty() || !entry.first.isEarlier(entry.last)) {
+        showMessage(translate(kMultiDayNothingEntered, currentLanguage()),
+                    MessageStyle::Ok | MessageStyle::IconInformation);
+        return;
+    }
+    std::optional<std::string> text;
+    if (!entry.keepText)
+        text = entry.text;
+    std::optional<DayColour> colour;
+    if (!entry.keepColour)
+        colour = entry.colour;
+    if (!text && !colour)
+        return; // both kept: the days stay as they are
+    fillDayRange(document_, entry.first, entry.last, text, colour);
+    markChanged();
+}
+
+void CalendarCommands::importBirthdays() {
+    if (dialogs_.importBirthdays(document_))
+        markChanged();
+}
+
+void CalendarCommands::clearAllEntries() {
+    const int answer =
+        showMessage(loadString(kMessageClearAll),
+                    MessageStyle::OkCancel | MessageStyle::IconQuestion | MessageStyle::DefButton2);
+    if (answer != MessageResult::Ok)
+        return;
+    clearDayEntries(document_);
+    markChanged();
+}
+
+bool CalendarCommands::printSheets(PrinterDevice& device) {
+    PrintSelection selection;
+    selection.year = calendarYear_;
+    if (!dialogs_.choosePrintSelection(selection))
+        return false;
+    return printCalendar(device, pages_, document_, selection);
+}
+
+bool CalendarCommands::printOneSheet(PrinterDevice& device) {
+    return printYearSheet(device, pages_);
+}
+
+bool CalendarCommands::chooseLanguage() {
+    if (!dialogs_.chooseLanguage())
+        return false;
+    showMessage(loadString(kMessageLanguageChanged),
+                MessageStyle::Ok | MessageStyle::IconInformation);
+    return true;
+}
+
+bool CalendarCommands::openManual() {
+    const std::string folder = manualFolder_.empty() ? programFolder() : manualFolder_;
+    return opener_.openDocument(manualPath(folder, currentLanguage()));
+}
+
+std::string CalendarCommands::heading() const {
+    const std::string shown =
+        document_.untitled != 0 ? loadString(kNewCalendarName) : currentFilePath_;
+    return formatText("<b> %s", {shown});
+}
+
+void CalendarCommands::refreshPages() {
+    fillPageControls(pages_, document_, calendarYear_);
+    if (pagesChanged_)
+        pagesChanged_();
+}
+
+void CalendarCommands::markChanged() {
+    document_.modified = 1;
+    refreshPages();
+}
+
+} // namespace veltrano

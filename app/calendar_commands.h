@@ -1,0 +1,115 @@
+#pragma once
+// The main view's calendar and every command on it, free of any window: the
+// document, the file it came from, the year shown and the twelve page
+// controls the thumbnails draw. Messages go through the installed message
+// presenter; files and secondary dialogs through the interfaces given.
+#include "app/calendar_dialogs.h"
+#include "app/file_dialogs.h"
+#include "document/calendar_document.h"
+#include "render/print_layouts.h"
+#include "render/veltrano_ctrl.h"
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace veltrano {
+
+class PrinterDevice;
+class StartupSettings;
+
+// What a command asks of the window after it ran.
+enum class CommandOutcome {
+    NotHandled, // not a command of the main view
+    Done,
+    CloseWindow, // close the main window (which asks to save first)
+};
+
+class CalendarCommands {
+  public:
+    // The services must outlive this object.
+    CalendarCommands(FileDialogs& files, CalendarDialogs& dialogs, DocumentOpener& opener);
+
+    // Start-up: loads the last calendar (a new one when it cannot be read, or
+    // when a file was given on the command line) and shows the current year.
+    void openLastCalendar(StartupSettings& settings, bool fileGiven);
+    // End: records the open file, "" for a calendar never saved.
+    bool recordLastCalendar(StartupSettings& settings) const;
+
+    // Runs a command of the main view (menu, button bar, thumbnails 1006..1017).
+    CommandOutcome execute(int command);
+    // Whether the command's menu item and button are enabled.
+    bool isEnabled(int command) const;
+
+    void newCalendar();
+    void open();
+    // Opens path after the save prompt; false (nothing changed) when path is
+    // empty, the prompt is cancelled or the file cannot be read.
+    bool openByName(const std::string& path);
+    // Saves to the current file, or asks for one; true when saved.
+    bool save();
+    // Asks for a file and saves there; true when saved.
+    bool saveAs();
+    // Asks whether to save a modified calendar: true when the caller may go
+    // on (saved or discarded), false when cancelled or saving failed.
+    bool savePrompt();
+    // The save prompt when there are changes; true when the window may close.
+    bool mayClose();
+    void edit();
+    // A thumbnail was clicked: the next edit opens at that month (1..12).
+    void selectStartPage(int month);
+    void chooseYear();
+    void enterMultiDay();
+    void importBirthdays();
+    void clearAllEntries();
+    // The chosen months and title page one sheet each, through the device's
+    // print dialog; true when printed.
+    bool printSheets(PrinterDevice& device);
+    // The year on one landscape sheet; true when printed.
+    bool printOneSheet(PrinterDevice& device);
+    // True when the language was changed and the window is to close.
+    bool chooseLanguage();
+    // Opens the manual in the interface language; true when it was handed on.
+    bool openManual();
+
+    // The heading line's markup: the file, or "Neuer Kalender" for a new one.
+    std::string heading() const;
+    // Updates the page controls from the document and year and tells the view.
+    void refreshPages();
+
+    const CalendarDocument& document() const { return document_; }
+    CalendarDocument& document() { return document_; }
+    const std::string& currentFilePath() const { return currentFilePath_; }
+    std::int32_t calendarYear() const { return calendarYear_; }
+    int startPage() const { return startPage_; }
+    PageControls& pages() { return pages_; }
+    const PageControls& pages() const { return pages_; }
+
+    // Called after every refresh so the window redraws heading and thumbnails.
+    void setPagesChangedHandler(std::function<void()> handler) {
+        pagesChanged_ = std::move(handler);
+    }
+    // Where the manual folders are looked for (the program folder by default).
+    void setManualFolder(std::string folder) { manualFolder_ = std::move(folder); }
+
+  private:
+    bool readInto(const std::string& path);
+    bool writeTo(const std::string& path);
+    void markChanged();
+
+    FileDialogs& files_;
+    CalendarDialogs& dialogs_;
+    DocumentOpener& opener_;
+    CalendarDocument document_;
+    std::string currentFilePath_;
+    std::int32_t calendarYear_;
+    int startPage_ = 0;
+    PageControls pages_;
+    std::function<void()> pagesChanged_;
+    std::string manualFolder_;
+};
+
+// The manual's start page for a language: folder + "handbuch" + the
+// language's suffix + "/index.htm".
+std::string manualPath(const std::string& programFolder, int language);
+
+} // namespace veltrano

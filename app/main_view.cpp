@@ -1,0 +1,98 @@
+#include "app/main_view.h"
+
+#include "app/command_ids.h"
+#include "app/page_button.h"
+#include "platform/system_printer_device.h"
+#include "widgets/engine/palette.h"
+#include "widgets/qt/control_id.h"
+#include "widgets/qt/markup_controls.h"
+#include "widgets/qt/owner_paint.h"
+
+namespace veltrano {
+namespace {
+
+// The view's layout: client size and control rectangles in pixels, scaled
+// with the window from there on.
+constexpr Size kLayoutClient{780, 520};
+constexpr int kMargin = 8;
+constexpr int kHeadingHeight = 24;
+constexpr int kColumns = 6;
+
+QRect thumbnailRect(int month) {
+    const int width = (kLayoutClient.width - kMargin * (kColumns + 1)) / kColumns;
+    const int top = kMargin + kHeadingHeight + kMargin;
+    const int height = (kLayoutClient.height - top - 2 * kMargin) / 2;
+    const int column = month % kColumns;
+    const int row = month / kColumns;
+    return QRect(kMargin + column * (width + kMargin), top + row * (height + kMargin), width,
+                 height);
+}
+
+} // namespace
+
+CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, DocumentOpener& opener,
+                             CGlobalDaten& store, bool fileGiven, QWidget* parent)
+    : CMainChildDlg(parent), settings_(store), commands_(files, dialogs, opener) {
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(paletteColour(kPaletteDialogBackground)));
+    setPalette(colours);
+
+    heading_ = new CHtmlTextWidget(this);
+    setControlId(heading_, command::kHeadingLine);
+    heading_->engine().setBackground(paletteColour(kPaletteDialogBackground));
+    heading_->engine().setCentreVertically(true);
+    heading_->setGeometry(kMargin, kMargin, kLayoutClient.width - 2 * kMargin, kHeadingHeight);
+    for (int month = 0; month < kPageControlCount; ++month) {
+        CVeltranoCtrl& page = commands_.pages()[static_cast<std::size_t>(month)];
+        page.setImageDecoder(&decoder_);
+        auto* button = new PageButton(page, this);
+        setControlId(button, command::kFirstThumbnail + month);
+        button->setGeometry(thumbnailRect(month));
+        connect(button, &PageButton::clicked, this, [this, month] {
+            commands_.selectStartPage(month + 1);
+            emit commandPosted(command::kEdit);
+        });
+        thumbnails_[static_cast<std::size_t>(month)] = button;
+    }
+    resize(kLayoutClient.width, kLayoutClient.height);
+    recordLayout(kLayoutClient);
+    setMinimumSize(kLayoutClient.width / 2, kLayoutClient.height / 2);
+
+    commands_.setPagesChangedHandler([this] { showPages(); });
+    commands_.openLastCalendar(settings_, fileGiven);
+}
+
+QSize CHauptmenuDlg::sizeHint() const {
+    return {kLayoutClient.width, kLayoutClient.height};
+}
+
+CHauptmenuDlg::~CHauptmenuDlg() {
+    commands_.recordLastCalendar(settings_);
+}
+
+void CHauptmenuDlg::showPages() {
+    heading_->setText(QString::fromStdString(commands_.heading()));
+    for (PageButton* button : thumbnails_)
+        button->update();
+    emit stateChanged();
+}
+
+CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
+    CommandOutcome outcome = CommandOutcome::Done;
+    if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
+        SystemPrinterDevice printer(window());
+        if (commandId == command::kPrintSheets)
+            commands_.printSheets(printer);
+        else
+            commands_.printOneSheet(printer);
+        for (PageButton* button : thumbnails_)
+            button->update();
+    } else {
+        outcome = commands_.execute(commandId);
+    }
+    emit stateChanged();
+    return outcome;
+}
+
+} // namespace veltrano

@@ -1,0 +1,23 @@
+#pragma once
+// A thin button that shows one page control's thumbnail and reports clicks.
+#include <QAbstractButton>
+
+namespace veltrano {
+
+class CVeltranoCtrl;
+
+class PageButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    // page must outlive the button.
+    PageButton(CVeltranoCtrl& page, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {120, 170}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    CVeltranoCtrl& page_;
+};
+
+} // namespace veltrano

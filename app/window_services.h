@@ -1,0 +1,42 @@
+#pragma once
+// The main view's services over Qt: file dialogs, the desktop's default
+// handler and the secondary dialogs.
+#include "app/calendar_dialogs.h"
+#include "app/file_dialogs.h"
+
+class QWidget;
+
+namespace veltrano {
+
+class QtFileDialogs : public FileDialogs {
+  public:
+    explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
+    std::optional<std::string> chooseFileToOpen() override;
+    std::optional<std::string> chooseFileToSave(const std::string& folder,
+                                                const std::string& fileName) override;
+
+  private:
+    QWidget* parent_;
+};
+
+class DesktopOpener : public DocumentOpener {
+  public:
+    // Hands the local file to the default handler; never runs a shell.
+    bool openDocument(const std::string& path) override;
+};
+
+// The secondary dialogs of the window program. The edit sheet and the year,
+// multi-day, language and import dialogs are not part of this program yet:
+// each says so in a message and reports a cancel. The print selection
+// prints every month and the title page until its dialog exists.
+class WindowDialogs : public CalendarDialogs {
+  public:
+    bool editCalendar(CalendarDocument& document, int startPage, std::int32_t year) override;
+    bool chooseYear(std::int32_t& year) override;
+    bool enterMultiDay(std::int32_t year, MultiDayEntry& entry) override;
+    bool importBirthdays(CalendarDocument& document) override;
+    bool chooseLanguage() override;
+    bool choosePrintSelection(PrintSelection& selection) override;
+};
+
+} // namespace veltrano

@@ -1,0 +1,160 @@
+#pragma once
+// Answering fakes for the main view's services, a QApplication for the tests
+// that need one, and a fresh folder per test.
+#include "app/calendar_dialogs.h"
+#include "app/file_dialogs.h"
+#include "core/message_presenter.h"
+
+#include <QApplication>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace veltrano::testing {
+
+class AppEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        if (QCoreApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "test_app";
+            static char* argv[] = {name, nullptr};
+            app_ = std::make_unique<QApplication>(argc, argv);
+        }
+    }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    std::unique_ptr<QApplication> app_;
+};
+
+struct ShownMessage {
+    std::string text;
+    int style = 0;
+};
+
+// Records every message and answers from a queue (Cancel when it is empty,
+// so an unexpected question never goes on silently).
+class AnsweringPresenter : public MessagePresenter {
+  public:
+    AnsweringPresenter() { setMessagePresenter(this); }
+    ~AnsweringPresenter() override { setMessagePresenter(nullptr); }
+    int showMessage(const std::string& text, int style) override {
+        shown.push_back({text, style});
+        if (answers.empty())
+            return MessageResult::Cancel;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<int> answers;
+    std::vector<ShownMessage> shown;
+};
+
+class FakeFileDialogs : public FileDialogs {
+  public:
+    std::optional<std::string> chooseFileToOpen() override {
+        ++openAsked;
+        return openAnswer;
+    }
+    std::optional<std::string> chooseFileToSave(const std::string& folder,
+                                                const std::string& fileName) override {
+        ++saveAsked;
+        proposedFolder = folder;
+        proposedName = fileName;
+        return saveAnswer;
+    }
+    std::optional<std::string> openAnswer;
+    std::optional<std::string> saveAnswer;
+    int openAsked = 0;
+    int saveAsked = 0;
+    std::string proposedFolder;
+    std::string proposedName;
+};
+
+class FakeDialogs : public CalendarDialogs {
+  public:
+    bool editCalendar(CalendarDocument& document, int startPage, std::int32_t year) override {
+        editPages.push_back(startPage);
+        editYear = year;
+        if (editChange)
+            editChange(document);
+        return editConfirms;
+    }
+    bool chooseYear(std::int32_t& year) override {
+        if (!yearAnswer)
+            return false;
+        year = *yearAnswer;
+        return true;
+    }
+    bool enterMultiDay(std::int32_t, MultiDayEntry& entry) override {
+        if (!multiDayAnswer)
+            return false;
+        entry = *multiDayAnswer;
+        return true;
+    }
+    bool importBirthdays(CalendarDocument&) override { return false; }
+    bool chooseLanguage() override { return languageConfirms; }
+    bool choosePrintSelection(PrintSelection& selection) override {
+        if (printSelection)
+            selection = *printSelection;
+        return printConfirms;
+    }
+
+    std::vector<int> editPages;
+    std::int32_t editYear = 0;
+    bool editConfirms = true;
+    std::function<void(CalendarDocument&)> editChange;
+    std::optional<std::int32_t> yearAnswer;
+    std::optional<MultiDayEntry> multiDayAnswer;
+    bool languageConfirms = false;
+    bool printConfirms = true;
+    std::optional<PrintSelection> printSelection;
+};
+
+class FakeOpener : public DocumentOpener {
+  public:
+    bool openDocument(const std::string& path) override {
+        opened.push_back(path);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "veltrano-app-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+  private:
+    std::string path_;
+};
+
+inline void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+inline std::string fileContent(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace veltrano::testing
