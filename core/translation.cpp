@@ -2,6 +2,7 @@
 
 #include "core/encoding.h"
 #include "core/file_errors.h"
+#include "core/file_read.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 
@@ -70,33 +71,6 @@ unsigned char foldTwoByte(unsigned char& lead, unsigned char second) {
         return 0xBF;
     }
     return 0;
-}
-
-// Reads the whole file; false with errno set when it cannot be opened or read. A
-// folder of that name counts as a file that cannot be opened.
-bool readWholeFile(const std::string& path, std::string& content) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        errno = EISDIR;
-        return false;
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    std::string data;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        data.append(buffer, n);
-    bool failed = std::ferror(file) != 0;
-    int readError = errno;
-    std::fclose(file);
-    if (failed) {
-        errno = readError;
-        return false;
-    }
-    content = std::move(data);
-    return true;
 }
 
 std::string inFolder(const std::string& folder, const std::string& name) {

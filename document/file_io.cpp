@@ -93,24 +93,4 @@ bool replaceFileAtomically(const std::string& path, std::string_view content) {
     return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& content) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    std::string data;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        data.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
-        return false;
-    content = std::move(data);
-    return true;
-}
-
 } // namespace veltrano

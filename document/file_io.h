@@ -4,6 +4,8 @@
 // file in the same folder, is flushed to the disk, and only then renamed over
 // the old file.
 
+#include "core/file_read.h"
+
 #include <string>
 #include <string_view>
 
@@ -16,9 +18,5 @@ namespace veltrano {
 // I/O error, path names a folder); the old file is then unchanged and no
 // temporary file is left behind.
 bool replaceFileAtomically(const std::string& path, std::string_view content);
-
-// Reads a whole regular file. Returns false when path cannot be opened or read
-// or is not a regular file (a folder, a pipe, a device); content is then unchanged.
-bool readWholeFile(const std::string& path, std::string& content);
 
 } // namespace veltrano
