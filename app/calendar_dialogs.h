@@ -30,7 +30,7 @@ class CalendarDialogs {
     virtual bool enterMultiDay(std::int32_t year, MultiDayEntry& entry) = 0;
     // True when an import wrote birthdays into document.
     virtual bool importBirthdays(CalendarDocument& document) = 0;
-    // True when another language was chosen and stored.
+    // True when the language dialog was confirmed; its choice is then stored.
     virtual bool chooseLanguage() = 0;
     // The pages to print; false when cancelled.
     virtual bool choosePrintSelection(PrintSelection& selection) = 0;

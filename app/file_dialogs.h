@@ -17,6 +17,15 @@ class FileDialogs {
                                                         const std::string& fileName) = 0;
 };
 
+// The open dialog for photos, behind an interface so that tests can answer it.
+class PhotoDialogs {
+  public:
+    virtual ~PhotoDialogs() = default;
+    // Asks for an existing photo file; `filter` lists "name|patterns|" pairs and
+    // ends in "||". nullopt when cancelled.
+    virtual std::optional<std::string> choosePhotoToOpen(const std::string& filter) = 0;
+};
+
 // Opens a document or folder with the desktop's default handler.
 class DocumentOpener {
   public:

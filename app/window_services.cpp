@@ -1,7 +1,14 @@
 #include "app/window_services.h"
 
-#include "core/message_presenter.h"
+#include "app/drucken_dlg.h"
+#include "app/edit_sheet.h"
+#include "app/import_dlg.h"
+#include "app/jahr_dlg.h"
+#include "app/multi_dlg.h"
+#include "app/sprache_dlg.h"
 #include "core/translation.h"
+#include "document/program_folder.h"
+#include "platform/qsettings_registry.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -10,17 +17,8 @@
 namespace veltrano {
 namespace {
 
-constexpr char kNotAvailable[] = "<strong>Noch nicht verfügbar</strong><br>Diese Funktion "
-                                 "steht in dieser Version des Programms noch nicht zur Verfügung.";
-
 QString tr(const char* german) {
     return QString::fromStdString(translate(german, currentLanguage()));
-}
-
-bool notAvailable() {
-    showMessage(translate(kNotAvailable, currentLanguage()),
-                MessageStyle::Ok | MessageStyle::IconInformation);
-    return false;
 }
 
 } // namespace
@@ -55,25 +53,44 @@ bool DesktopOpener::openDocument(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
-bool WindowDialogs::editCalendar(CalendarDocument&, int, std::int32_t) {
-    return notAvailable();
+bool WindowDialogs::editCalendar(CalendarDocument& document, int startPage, std::int32_t year) {
+    return veltrano::editCalendar(document, nullptr, startPage, year);
 }
-bool WindowDialogs::chooseYear(std::int32_t&) {
-    return notAvailable();
+bool WindowDialogs::chooseYear(std::int32_t& year) {
+    CJahrDlg dialog;
+    dialog.year = year;
+    if (dialog.exec() != kDialogOk)
+        return false;
+    year = dialog.year;
+    return true;
 }
-bool WindowDialogs::enterMultiDay(std::int32_t, MultiDayEntry&) {
-    return notAvailable();
+
+bool WindowDialogs::enterMultiDay(std::int32_t year, MultiDayEntry& entry) {
+    CMultiDlg dialog(year);
+    dialog.entry = entry;
+    if (dialog.exec() != kDialogOk)
+        return false;
+    entry = dialog.entry;
+    return true;
 }
-bool WindowDialogs::importBirthdays(CalendarDocument&) {
-    return notAvailable();
+
+bool WindowDialogs::importBirthdays(CalendarDocument& document) {
+    CImportDlg dialog(&document);
+    return dialog.exec() == kDialogOk && dialog.imported();
 }
+
+// The settings file is the one the program read at start-up; the language
+// and date format are written to it at once.
 bool WindowDialogs::chooseLanguage() {
-    return notAvailable();
+    QSettingsRegistry registry;
+    return runLanguageDialog(registry, programFolder());
 }
 
 bool WindowDialogs::choosePrintSelection(PrintSelection& selection) {
-    selection.months.fill(true);
-    selection.title = true;
+    CDruckenDlg dialog(selection);
+    if (dialog.exec() != kDialogOk)
+        return false;
+    selection = dialog.selection();
     return true;
 }
 

@@ -25,10 +25,9 @@ class DesktopOpener : public DocumentOpener {
     bool openDocument(const std::string& path) override;
 };
 
-// The secondary dialogs of the window program. The edit sheet and the year,
-// multi-day, language and import dialogs are not part of this program yet:
-// each says so in a message and reports a cancel. The print selection
-// prints every month and the title page until its dialog exists.
+// The dialogs of the window program behind the main view's commands: the edit
+// sheet and the year, multi-day, birthday-import, language and print-selection
+// dialogs, each modal over the active window.
 class WindowDialogs : public CalendarDialogs {
   public:
     bool editCalendar(CalendarDocument& document, int startPage, std::int32_t year) override;

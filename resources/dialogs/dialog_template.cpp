@@ -7,11 +7,25 @@ namespace veltrano {
 
 // Each dialog file defines its table; list new ones here, in ascending order.
 extern const DialogTemplate kDialogTemplate112;
+extern const DialogTemplate kDialogTemplate137;
+extern const DialogTemplate kDialogTemplate138;
+extern const DialogTemplate kDialogTemplate139;
+extern const DialogTemplate kDialogTemplate141;
+extern const DialogTemplate kDialogTemplate143;
+extern const DialogTemplate kDialogTemplate148;
+extern const DialogTemplate kDialogTemplate24584;
 
 namespace {
 
-constexpr std::array<const DialogTemplate*, 1> kTemplates = {
+constexpr std::array<const DialogTemplate*, 8> kTemplates = {
     &kDialogTemplate112,
+    &kDialogTemplate137,
+    &kDialogTemplate138,
+    &kDialogTemplate139,
+    &kDialogTemplate141,
+    &kDialogTemplate143,
+    &kDialogTemplate148,
+    &kDialogTemplate24584,
 };
 
 } // namespace

@@ -1,0 +1,216 @@
+#include "app/edit_pages.h"
+
+#include "app/file_dialogs.h"
+#include "core/holidays.h"
+#include "core/number_reader.h"
+#include "core/strings.h"
+#include "core/translation.h"
+#include "widgets/qt/control_id.h"
+#include "widgets/qt/image_control.h"
+#include "widgets/qt/owner_buttons.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <vector>
+
+namespace veltrano {
+
+namespace {
+
+constexpr int kGeneralTemplate = 137;
+constexpr int kUnitString = 134; // "mm"
+constexpr std::int32_t kRegionCount = 43;
+
+QString translated(const char* german) {
+    return QString::fromStdString(translate(german, currentLanguage()));
+}
+
+int checkState(const QWidget* widget) {
+    if (const auto* box = qobject_cast<const CNewCheckBox*>(widget)) {
+        return box->state() != 0 ? 1 : 0;
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->isChecked() ? 1 : 0;
+    }
+    return 0;
+}
+
+void setCheckState(QWidget* widget, std::int32_t on) {
+    if (auto* box = qobject_cast<CNewCheckBox*>(widget)) {
+        box->setState(on != 0 ? 1 : 0);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setChecked(on != 0);
+    }
+}
+
+} // namespace
+
+// The document keeps CR LF line breaks; the text fields show LF only.
+QString textForField(const std::string& stored) {
+    QString text = QString::fromStdString(stored);
+    text.remove(QLatin1Char('\r'));
+    return text;
+}
+
+std::string textFromField(const QString& field) {
+    QString text = field;
+    text.remove(QLatin1Char('\r'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+std::int32_t fontSizeFromText(const std::string& text) {
+    const std::int32_t size = readInt(text);
+    // Too small to read on paper: back to the usual size, not to the limit.
+    if (size < 6) {
+        return 8;
+    }
+    return std::min<std::int32_t>(size, 36);
+}
+
+std::int32_t marginFromText(const std::string& text) {
+    return readInt(text);
+}
+
+std::string oneLineText(const std::string& text) {
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\r') {
+            continue;
+        }
+        line.push_back(c == '\n' ? ' ' : c);
+    }
+    return line;
+}
+
+void showPhoto(CImageControl* preview, const std::string& path) {
+    if (preview == nullptr) {
+        return;
+    }
+    if (path.empty()) {
+        preview->clear();
+    } else {
+        preview->showFile(path);
+    }
+}
+
+CImageControl* placePhotoPreview(CNewDialog& page, int id) {
+    QWidget* old = page.control(id);
+    if (old == nullptr) {
+        return nullptr;
+    }
+    auto* preview = new CImageControl(&page);
+    preview->setGeometry(old->geometry());
+    setControlId(preview, id);
+    preview->setVisible(!old->isHidden());
+    delete old;
+    return preview;
+}
+
+std::optional<std::string> askForPhoto(PhotoDialogs* photos) {
+    if (photos == nullptr) {
+        return std::nullopt;
+    }
+    return photos->choosePhotoToOpen(kPhotoFilter);
+}
+
+CMonthEditPage::CMonthEditPage(GeneralValues values, PhotoDialogs* photos, QWidget* parent)
+    : CBgPropertyPage(kGeneralTemplate, QStringLiteral("Kalender"), parent),
+      values_(std::move(values)), photos_(photos) {}
+
+QLineEdit* CMonthEditPage::marginField(int id) const {
+    return qobject_cast<QLineEdit*>(control(id));
+}
+
+void CMonthEditPage::onInitDialog() {
+    setControlText(1006, QStringLiteral("<b> ") + translated("Titelblatt"));
+    setControlText(1002, QStringLiteral("<b> ") + translated("Feiertage"));
+    setControlText(1004, QStringLiteral("<b> ") + translated("Druckoptionen"));
+    preview_ = placePhotoPreview(*this, 1007);
+    showPhoto(preview_, values_.titlePhoto);
+    setControlText(1020, textForField(values_.titleText));
+    if (auto* title = qobject_cast<QPlainTextEdit*>(control(1020))) {
+        title->setTabChangesFocus(true);
+    }
+    setCheckState(control(1003), values_.showHolidays);
+    setCheckState(control(1005), values_.dayFrames);
+    fillRegions();
+    fillFontSizes();
+    const std::string unit = loadString(kUnitString);
+    const std::pair<int, std::int32_t> margins[] = {{1033, values_.margins.left},
+                                                    {1035, values_.margins.top},
+                                                    {1034, values_.margins.right},
+                                                    {1036, values_.margins.bottom}};
+    for (const auto& [id, value] : margins) {
+        setControlText(id, QString::fromStdString(formatText("%d %s", {value, unit})));
+    }
+}
+
+void CMonthEditPage::fillRegions() {
+    auto* combo = qobject_cast<QComboBox*>(control(1029));
+    if (combo == nullptr) {
+        return;
+    }
+    std::vector<std::pair<QString, std::int32_t>> names;
+    for (std::int32_t region = 0; region < kRegionCount; ++region) {
+        names.emplace_back(QString::fromStdString(regionName(region)), region);
+    }
+    std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    combo->clear();
+    for (const auto& [name, region] : names) {
+        combo->addItem(name, region);
+    }
+    combo->setCurrentIndex(combo->findData(values_.region));
+}
+
+void CMonthEditPage::fillFontSizes() {
+    auto* combo = qobject_cast<QComboBox*>(control(1042));
+    if (combo == nullptr) {
+        return;
+    }
+    combo->clear();
+    for (const int size : kFontSizeChoices) {
+        combo->addItem(QString::number(size));
+    }
+    combo->setEditText(QString::number(values_.fontSize));
+}
+
+void CMonthEditPage::onCommand(int id) {
+    if (id == 1008) {
+        if (const auto path = askForPhoto(photos_)) {
+            values_.titlePhoto = *path;
+            showPhoto(preview_, values_.titlePhoto);
+        }
+    } else if (id == 1009) {
+        values_.titlePhoto.clear();
+        showPhoto(preview_, values_.titlePhoto);
+    } else {
+        CBgPropertyPage::onCommand(id);
+    }
+}
+
+void CMonthEditPage::onOk() {
+    values_.showHolidays = checkState(control(1003));
+    if (const auto* combo = qobject_cast<const QComboBox*>(control(1029))) {
+        if (combo->currentIndex() >= 0) {
+            values_.region = combo->currentData().toInt();
+        }
+    }
+    values_.dayFrames = checkState(control(1005));
+    values_.margins.left = marginFromText(controlText(1033).toStdString());
+    values_.margins.top = marginFromText(controlText(1035).toStdString());
+    values_.margins.right = marginFromText(controlText(1034).toStdString());
+    values_.margins.bottom = marginFromText(controlText(1036).toStdString());
+    values_.titleText = textFromField(controlText(1020));
+    if (const auto* combo = qobject_cast<const QComboBox*>(control(1042))) {
+        values_.fontSize = fontSizeFromText(combo->currentText().toStdString());
+    }
+}
+
+} // namespace veltrano
