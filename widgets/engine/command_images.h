@@ -13,21 +13,22 @@ class CommandImageTable {
     static constexpr int kNoImage = -1;
 
     // Gives `number` the image `image`. A number that has an entry gets its
-    // image replaced; otherwise the first free entry takes it. Returns false,
-    // changing nothing, when all entries are taken.
+    // image replaced, or loses the entry for a negative image; otherwise the
+    // first free entry takes it. Returns false, changing nothing, when all
+    // entries are taken, and for number 0, which never has an image.
     bool registerImage(int number, int image);
     // The image registered for `number`; kNoImage when there is none.
     int imageFor(int number) const;
-    int size() const { return used_; }
-    void clear() { used_ = 0; }
+    // Entries in use.
+    int size() const;
+    void clear() { entries_ = {}; }
 
   private:
     struct Entry {
-        int number = 0;
+        int number = 0; // 0: the entry is free
         int image = kNoImage;
     };
     std::array<Entry, kCapacity> entries_{};
-    int used_ = 0;
 };
 
 // The table the whole program shares.
