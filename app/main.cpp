@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
 
     CGlobalDaten store;
     QtFileDialogs files(nullptr);
-    WindowDialogs dialogs;
+    WindowDialogs dialogs(registry);
     DesktopOpener opener;
     int result = 0;
     {

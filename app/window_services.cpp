@@ -8,7 +8,6 @@
 #include "app/sprache_dlg.h"
 #include "core/translation.h"
 #include "document/program_folder.h"
-#include "platform/qsettings_registry.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -82,8 +81,7 @@ bool WindowDialogs::importBirthdays(CalendarDocument& document) {
 // The settings file is the one the program read at start-up; the language
 // and date format are written to it at once.
 bool WindowDialogs::chooseLanguage() {
-    QSettingsRegistry registry;
-    return runLanguageDialog(registry, programFolder());
+    return runLanguageDialog(registry_, programFolder());
 }
 
 bool WindowDialogs::choosePrintSelection(PrintSelection& selection) {

@@ -3,6 +3,7 @@
 // handler and the secondary dialogs.
 #include "app/calendar_dialogs.h"
 #include "app/file_dialogs.h"
+#include "core/registry.h"
 
 class QWidget;
 
@@ -30,12 +31,19 @@ class DesktopOpener : public DocumentOpener {
 // dialogs, each modal over the active window.
 class WindowDialogs : public CalendarDialogs {
   public:
+    // registry holds the program's settings the language dialog stores; it must
+    // outlive this object.
+    explicit WindowDialogs(Registry& registry) : registry_(registry) {}
+
     bool editCalendar(CalendarDocument& document, int startPage, std::int32_t year) override;
     bool chooseYear(std::int32_t& year) override;
     bool enterMultiDay(std::int32_t year, MultiDayEntry& entry) override;
     bool importBirthdays(CalendarDocument& document) override;
     bool chooseLanguage() override;
     bool choosePrintSelection(PrintSelection& selection) override;
+
+  private:
+    Registry& registry_;
 };
 
 } // namespace veltrano
