@@ -214,6 +214,20 @@ bool loadPageControls(const std::string& path, std::int32_t year, const ImageDec
     return true;
 }
 
+bool loadPagesToDraw(const HeadlessDrawing& drawing, const std::string& path, std::int32_t year,
+                     std::string_view command, CalendarDocument& document, PageControls& controls,
+                     std::ostream& err) {
+    if (!loadPageControls(path, year, drawing.decoder(), document, controls)) {
+        err << "veltrano-cli: cannot read calendar file '" << path << "'\n";
+        return false;
+    }
+    if (!drawing.available()) {
+        err << "veltrano-cli: " << command << ": this build has no page drawing\n";
+        return false;
+    }
+    return true;
+}
+
 int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     ExportOptions options;
     std::string error;
@@ -224,13 +238,8 @@ int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
     HeadlessDrawing drawing;
     CalendarDocument document;
     PageControls controls;
-    if (!loadPageControls(options.calendarPath, options.year, drawing.decoder(), document,
-                          controls)) {
-        err << "veltrano-cli: cannot read calendar file '" << options.calendarPath << "'\n";
-        return exitFailure;
-    }
-    if (!drawing.available()) {
-        err << "veltrano-cli: export: this build has no page drawing\n";
+    if (!loadPagesToDraw(drawing, options.calendarPath, options.year, "export", document, controls,
+                         err)) {
         return exitFailure;
     }
 #ifdef VELTRANO_CLI_DRAWS

@@ -70,4 +70,10 @@ class HeadlessDrawing {
 bool loadPageControls(const std::string& path, std::int32_t year, const ImageDecoder* decoder,
                       CalendarDocument& document, PageControls& controls);
 
+// loadPageControls for a drawing command, which also needs drawing to be
+// available; false after telling err why not (as the command `command`).
+bool loadPagesToDraw(const HeadlessDrawing& drawing, const std::string& path, std::int32_t year,
+                     std::string_view command, CalendarDocument& document, PageControls& controls,
+                     std::ostream& err);
+
 } // namespace veltrano::cli

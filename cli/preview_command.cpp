@@ -103,13 +103,8 @@ int runPreviewCommand(const CommandArgs& args, std::ostream&, std::ostream& err)
     HeadlessDrawing drawing;
     CalendarDocument document;
     PageControls controls;
-    if (!loadPageControls(options.calendarPath, options.year, drawing.decoder(), document,
-                          controls)) {
-        err << "veltrano-cli: cannot read calendar file '" << options.calendarPath << "'\n";
-        return exitFailure;
-    }
-    if (!drawing.available()) {
-        err << "veltrano-cli: preview: this build has no page drawing\n";
+    if (!loadPagesToDraw(drawing, options.calendarPath, options.year, "preview", document, controls,
+                         err)) {
         return exitFailure;
     }
 #ifdef VELTRANO_CLI_DRAWS
