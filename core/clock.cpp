@@ -19,6 +19,8 @@ CivilDate currentDate() {
     return CivilDate{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
 }
 
-void setTodayProvider(std::function<CivilDate()> replacement) { provider() = std::move(replacement); }
+void setTodayProvider(std::function<CivilDate()> replacement) {
+    provider() = std::move(replacement);
+}
 
 } // namespace veltrano

@@ -5,8 +5,12 @@ namespace {
 MessagePresenter* gPresenter = nullptr;
 }
 
-void setMessagePresenter(MessagePresenter* presenter) { gPresenter = presenter; }
-MessagePresenter* messagePresenter() { return gPresenter; }
+void setMessagePresenter(MessagePresenter* presenter) {
+    gPresenter = presenter;
+}
+MessagePresenter* messagePresenter() {
+    return gPresenter;
+}
 
 int showMessage(const std::string& markupText, int style) {
     return gPresenter ? gPresenter->showMessage(markupText, style) : 0;

@@ -19,7 +19,9 @@ struct NumberRead {
 NumberRead readNumber(std::string_view text);
 
 // The value of readNumber, 0 when the text holds no leading number.
-inline std::int32_t readInt(std::string_view text) { return readNumber(text).value; }
+inline std::int32_t readInt(std::string_view text) {
+    return readNumber(text).value;
+}
 
 // True for the characters that number reading skips before a number.
 constexpr bool isNumberSpace(char c) {

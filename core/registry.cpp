@@ -4,7 +4,9 @@
 
 namespace veltrano {
 
-RegistryKey programRegistryKey() { return RegistryKey{"Kolbrand", "Veltrano", "Veltrano"}; }
+RegistryKey programRegistryKey() {
+    return RegistryKey{"Kolbrand", "Veltrano", "Veltrano"};
+}
 
 int Registry::readInt(const RegistryKey& key, const std::string& name, int defaultValue) const {
     std::optional<std::string> text = readString(key, name);

@@ -18,14 +18,8 @@ extern const DialogTemplate kDialogTemplate24584;
 namespace {
 
 constexpr std::array<const DialogTemplate*, 8> kTemplates = {
-    &kDialogTemplate112,
-    &kDialogTemplate137,
-    &kDialogTemplate138,
-    &kDialogTemplate139,
-    &kDialogTemplate141,
-    &kDialogTemplate143,
-    &kDialogTemplate148,
-    &kDialogTemplate24584,
+    &kDialogTemplate112, &kDialogTemplate137, &kDialogTemplate138, &kDialogTemplate139,
+    &kDialogTemplate141, &kDialogTemplate143, &kDialogTemplate148, &kDialogTemplate24584,
 };
 
 } // namespace

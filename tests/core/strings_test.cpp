@@ -9,9 +9,9 @@ TEST(FormatText, FillsPlaceholdersInOrder) {
     EXPECT_EQ(formatText("%02d:%02d Uhr", {std::int64_t{7}, std::int64_t{5}}), "07:05 Uhr");
     EXPECT_EQ(formatText("%s (Fehler Nr.%ld)", {std::string("x"), std::int64_t{2}}),
               "x (Fehler Nr.2)");
-    EXPECT_EQ(formatText("%04d|%-4s|%4s|100%%", {std::int64_t{7}, std::string("ab"),
-                                                   std::string("cd")}),
-              "0007|ab  |  cd|100%");
+    EXPECT_EQ(
+        formatText("%04d|%-4s|%4s|100%%", {std::int64_t{7}, std::string("ab"), std::string("cd")}),
+        "0007|ab  |  cd|100%");
 }
 
 TEST(FormatText, MissingOrMismatchedValuesAreSafe) {

@@ -13,8 +13,7 @@ class CBgPropertyPage : public CNewDialog {
     // `title` is the German tab title; the sheet translates it.
     CBgPropertyPage(int templateNumber, QString title, QWidget* parent = nullptr);
     // A page from a template the caller keeps alive as long as the page.
-    CBgPropertyPage(const DialogTemplate& dialogTemplate, QString title,
-                    QWidget* parent = nullptr);
+    CBgPropertyPage(const DialogTemplate& dialogTemplate, QString title, QWidget* parent = nullptr);
 
     const QString& title() const { return title_; }
 

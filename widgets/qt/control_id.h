@@ -10,16 +10,18 @@
 
 namespace veltrano {
 
-inline constexpr const char* kControlIdProperty = "vtControlId";       // int
-inline constexpr const char* kWindowClassProperty = "vtWindowClass";   // QString, e.g. "BUTTON"
-inline constexpr const char* kStyleProperty = "vtStyle";               // uint, template style bits
+inline constexpr const char* kControlIdProperty = "vtControlId";     // int
+inline constexpr const char* kWindowClassProperty = "vtWindowClass"; // QString, e.g. "BUTTON"
+inline constexpr const char* kStyleProperty = "vtStyle";             // uint, template style bits
 
 inline int controlId(const QWidget* widget) {
     QVariant id = widget->property(kControlIdProperty);
     return id.isValid() ? id.toInt() : 0;
 }
 
-inline void setControlId(QWidget* widget, int id) { widget->setProperty(kControlIdProperty, id); }
+inline void setControlId(QWidget* widget, int id) {
+    widget->setProperty(kControlIdProperty, id);
+}
 
 // The direct or indirect child of `dialog` with that control number, or nullptr.
 inline QWidget* findControl(const QWidget* dialog, int id) {
