@@ -3,6 +3,7 @@
 #include "core/file_errors.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
+#include "core/translation.h"
 #include "records/vdt_format.h"
 
 #include <cerrno>
@@ -86,8 +87,9 @@ std::string fileErrorCauseText(int error) {
 }
 
 void ReportFileError(int error, const std::string& path) {
-    std::string text =
-        "Der folgende Fehler ist aufgetreten:\n" + fileErrorCauseText(error) + "\n" + path;
+    const int language = currentLanguage();
+    std::string text = translate("Der folgende Fehler ist aufgetreten:\n", language) +
+                       translate(fileErrorCauseText(error), language) + "\n" + path;
     showMessage(text, MessageStyle::IconExclamation | MessageStyle::Ok);
 }
 

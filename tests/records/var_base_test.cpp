@@ -1,7 +1,11 @@
 #include "records/var_base.h"
+
+#include "core/translation.h"
 #include "tests/records/records_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include <cerrno>
 #include <chrono>
@@ -74,6 +78,25 @@ TEST_F(VarBaseTest, OpenInAMissingFolderReportsTheErrorWithThePath) {
     EXPECT_EQ(presenter.shown[0].text,
               "Der folgende Fehler ist aufgetreten:\nDatei nicht gefunden\n" + path);
     EXPECT_EQ(presenter.shown[0].style, MessageStyle::IconExclamation);
+}
+
+TEST_F(VarBaseTest, TheReportIsShownInTheUsersLanguage) {
+    const std::string lang = file("lang.ini");
+    {
+        std::ofstream out(lang);
+        out << "item=Der folgende Fehler ist aufgetreten:\\n#Fout:\\n#The following error "
+               "occurred:\\n\n"
+               "item=Datei nicht gefunden#Niet gevonden#File not found\n";
+    }
+    ASSERT_TRUE(loadTranslationFile(lang, ""));
+    setCurrentLanguage(2);
+    std::string path = file("nofolder/daten/kontakte.vdt");
+    PathStore store(path);
+    EXPECT_FALSE(store.Open());
+    setCurrentLanguage(0);
+    clearTranslationTable();
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, "The following error occurred:\nFile not found\n" + path);
 }
 
 TEST(FileErrorCauseText, UsesTheTableOrTheNumber) {
