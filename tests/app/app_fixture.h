@@ -4,6 +4,7 @@
 #include "app/calendar_dialogs.h"
 #include "app/file_dialogs.h"
 #include "core/message_presenter.h"
+#include "tests/support/temp_folder.h"
 
 #include <QApplication>
 #include <deque>
@@ -127,34 +128,5 @@ class FakeOpener : public DocumentOpener {
     }
     std::vector<std::string> opened;
 };
-
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "veltrano-app-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-  private:
-    std::string path_;
-};
-
-inline void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-inline std::string fileContent(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 } // namespace veltrano::testing

@@ -1,7 +1,7 @@
 #include "document/cal_reader.h"
 #include "document/cal_writer.h"
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "document/global_daten.h"
 #include "document/private_profile.h"
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

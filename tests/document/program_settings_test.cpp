@@ -2,7 +2,7 @@
 
 #include "document/program_folder.h"
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

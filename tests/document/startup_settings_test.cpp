@@ -3,7 +3,7 @@
 #include "document/cal_writer.h"
 #include "document/program_folder.h"
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

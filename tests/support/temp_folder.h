@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test, removed afterwards, and whole-file helpers for tests.
 
 #include <filesystem>
 #include <fstream>
@@ -15,7 +15,7 @@ class TempFolder {
   public:
     TempFolder() {
         std::string pattern =
-            (std::filesystem::temp_directory_path() / "veltrano-doc-XXXXXX").string();
+            (std::filesystem::temp_directory_path() / "veltrano-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~TempFolder() {
