@@ -2,20 +2,14 @@
 #include "core/date_format.h"
 #include "core/date_text.h"
 
+#include "tests/support/dates.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace veltrano {
 namespace {
-
-DateValue make(std::int32_t d, std::int32_t m, std::int32_t y) {
-    DateValue date;
-    date.day = d;
-    date.month = m;
-    date.year = y;
-    return date;
-}
 
 // Fixes today at 15 June 2026 and restores the date format afterwards.
 class DateText : public ::testing::Test {
@@ -30,7 +24,7 @@ class DateText : public ::testing::Test {
 };
 
 TEST_F(DateText, FormatInEveryDateFormat) {
-    const DateValue date = make(4, 7, 2024);
+    const DateValue date = dateOf(4, 7, 2024);
     const char* expected[] = {"04.07.2024", "04-07-2024", "04/07/2024", "07/04/2024",
                               "07-04-2024", "04.07.2024", "04.07.2024"};
     const int formats[] = {0, 1, 2, 3, 4, 5, -1};
@@ -45,7 +39,7 @@ TEST_F(DateText, FormatThenParseRoundTripsInEveryFormat) {
     for (int format = 0; format < dateFormatCount; ++format) {
         setDateFormat(format);
         for (const DateValue& date :
-             {make(1, 1, 1900), make(24, 12, 2024), make(29, 2, 2100), make(9, 10, 1955)}) {
+             {dateOf(1, 1, 1900), dateOf(24, 12, 2024), dateOf(29, 2, 2100), dateOf(9, 10, 1955)}) {
             DateValue read;
             ASSERT_TRUE(parseDate(formatDate(date), read)) << format << ' ' << date;
             EXPECT_EQ(read, date) << "format " << format;
@@ -63,47 +57,47 @@ struct ParseCase {
 TEST_F(DateText, ParseTypedDates) {
     const ParseCase cases[] = {
         // free reading
-        {0, "24.12.", true, make(24, 12, 2026)},
-        {0, "241220", true, make(24, 12, 2020)},
-        {0, "241224", true, make(24, 12, 1924)},
-        {0, "24122024", true, make(24, 12, 2024)},
-        {0, "2412", true, make(24, 12, 2026)},
-        {0, "7", true, make(7, 6, 2026)},
-        {0, "31", true, make(30, 6, 2026)},
-        {0, "1.1.29", true, make(1, 1, 2029)},
-        {0, "1.1.30", true, make(1, 1, 1930)},
-        {0, "1.1.199", true, make(1, 1, 1999)},
+        {0, "24.12.", true, dateOf(24, 12, 2026)},
+        {0, "241220", true, dateOf(24, 12, 2020)},
+        {0, "241224", true, dateOf(24, 12, 1924)},
+        {0, "24122024", true, dateOf(24, 12, 2024)},
+        {0, "2412", true, dateOf(24, 12, 2026)},
+        {0, "7", true, dateOf(7, 6, 2026)},
+        {0, "31", true, dateOf(30, 6, 2026)},
+        {0, "1.1.29", true, dateOf(1, 1, 2029)},
+        {0, "1.1.30", true, dateOf(1, 1, 1930)},
+        {0, "1.1.199", true, dateOf(1, 1, 1999)},
         {0, "1.1.999", false, {}},
         {0, "1.1.2101", false, {}},
-        {0, "24,12,2024", true, make(24, 12, 2024)},
-        {0, "24..12...2024", true, make(24, 12, 2024)},
-        {0, "3.", true, make(3, 6, 2026)},
-        {0, "31.2.2023", true, make(28, 2, 2023)},
-        {0, "28.12-03.01.2025", true, make(28, 12, 2024)},
-        {0, "01.12.2024-03.01.2025", true, make(1, 12, 2024)},
+        {0, "24,12,2024", true, dateOf(24, 12, 2024)},
+        {0, "24..12...2024", true, dateOf(24, 12, 2024)},
+        {0, "3.", true, dateOf(3, 6, 2026)},
+        {0, "31.2.2023", true, dateOf(28, 2, 2023)},
+        {0, "28.12-03.01.2025", true, dateOf(28, 12, 2024)},
+        {0, "01.12.2024-03.01.2025", true, dateOf(1, 12, 2024)},
         {0, "2024-12-24", false, {}},
         {0, "12345", false, {}},
         {0, "0.5.2024", false, {}},
         // format-driven reading
-        {1, "24.12.", true, make(24, 12, 2000)},
-        {1, "24-12-2024", true, make(24, 12, 2024)},
-        {1, "24-12", true, make(24, 12, 2026)},
-        {1, "24", true, make(24, 6, 2026)},
-        {1, "24-12-1850", true, make(24, 12, 1850)},
+        {1, "24.12.", true, dateOf(24, 12, 2000)},
+        {1, "24-12-2024", true, dateOf(24, 12, 2024)},
+        {1, "24-12", true, dateOf(24, 12, 2026)},
+        {1, "24", true, dateOf(24, 6, 2026)},
+        {1, "24-12-1850", true, dateOf(24, 12, 1850)},
         {1, "24-12-1799", false, {}},
         {1, "24-12-150", false, {}},
         {1, "32-12-2024", false, {}},
-        {2, "24/12/2024", true, make(24, 12, 2024)},
-        {2, "24,12,2024", true, make(24, 12, 2024)},
-        {2, "24/12-2024", true, make(24, 12, 2026)}, // "/" wins; "12-2024" reads as 12
-        {3, "12/24/2024", true, make(24, 12, 2024)},
-        {3, "2/30/2024", true, make(29, 2, 2024)},
-        {4, "12-24-2024", true, make(24, 12, 2024)},
+        {2, "24/12/2024", true, dateOf(24, 12, 2024)},
+        {2, "24,12,2024", true, dateOf(24, 12, 2024)},
+        {2, "24/12-2024", true, dateOf(24, 12, 2026)}, // "/" wins; "12-2024" reads as 12
+        {3, "12/24/2024", true, dateOf(24, 12, 2024)},
+        {3, "2/30/2024", true, dateOf(29, 2, 2024)},
+        {4, "12-24-2024", true, dateOf(24, 12, 2024)},
         {4, "24-12-2024", false, {}},
     };
     for (const ParseCase& c : cases) {
         setDateFormat(c.format);
-        const DateValue before = make(9, 9, 1999);
+        const DateValue before = dateOf(9, 9, 1999);
         DateValue date = before;
         EXPECT_EQ(parseDate(c.text, date), c.ok) << c.format << " '" << c.text << "'";
         EXPECT_EQ(date, c.ok ? c.expected : before) << c.format << " '" << c.text << "'";
@@ -140,9 +134,9 @@ TEST_F(DateText, HostileTextIsRefusedSafely) {
     for (int format = 0; format < dateFormatCount; ++format) {
         setDateFormat(format);
         for (const std::string& text : hostile) {
-            DateValue date = make(9, 9, 1999);
+            DateValue date = dateOf(9, 9, 1999);
             if (!parseDate(text, date)) {
-                EXPECT_EQ(date, make(9, 9, 1999));
+                EXPECT_EQ(date, dateOf(9, 9, 1999));
             }
             EXPECT_TRUE(date.isValid()) << format << " '" << text.substr(0, 40) << "'";
         }
@@ -158,7 +152,7 @@ TEST_F(DateText, FreeReadingLooksAtTheFirst78Characters) {
     DateValue date;
     // The year token begins beyond the limit, so today's year stands.
     EXPECT_TRUE(parseDate("1.2." + std::string(74, '.') + "2024", date));
-    EXPECT_EQ(date, make(1, 2, 2026));
+    EXPECT_EQ(date, dateOf(1, 2, 2026));
 }
 
 TEST(TimeText, ParseTypedTimes) {

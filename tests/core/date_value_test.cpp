@@ -2,6 +2,8 @@
 #include "core/date_value.h"
 #include "core/time_of_day.h"
 
+#include "tests/support/dates.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,14 +11,6 @@
 
 namespace veltrano {
 namespace {
-
-DateValue make(std::int32_t d, std::int32_t m, std::int32_t y) {
-    DateValue date;
-    date.day = d;
-    date.month = m;
-    date.year = y;
-    return date;
-}
 
 class FixedToday : public ::testing::Test {
   protected:
@@ -32,16 +26,24 @@ TEST(DateValue, SetCutsWidensAndRefuses) {
         bool ok;
         DateValue expected;
     };
-    const DateValue unchanged = make(9, 9, 1999);
+    const DateValue unchanged = dateOf(9, 9, 1999);
     const Case cases[] = {
-        {29, 2, 2100, true, make(29, 2, 2100)}, {31, 2, 2023, true, make(28, 2, 2023)},
-        {31, 4, 2024, true, make(30, 4, 2024)}, {5, 3, 2101, false, unchanged},
-        {5, 3, 7, true, make(5, 3, 2007)},      {5, 3, 45, true, make(5, 3, 1945)},
-        {1, 1, 20, true, make(1, 1, 2020)},     {1, 1, 21, true, make(1, 1, 1921)},
-        {1, 1, 0, true, make(1, 1, 2000)},      {1, 1, 100, true, make(1, 1, 100)},
-        {0, 1, 2024, false, unchanged},         {1, 0, 2024, false, unchanged},
-        {1, 13, 2024, false, unchanged},        {32, 13, 2024, false, unchanged},
-        {1, 1, -1, false, unchanged},           {INT32_MAX, 1, 2024, true, make(31, 1, 2024)},
+        {29, 2, 2100, true, dateOf(29, 2, 2100)},
+        {31, 2, 2023, true, dateOf(28, 2, 2023)},
+        {31, 4, 2024, true, dateOf(30, 4, 2024)},
+        {5, 3, 2101, false, unchanged},
+        {5, 3, 7, true, dateOf(5, 3, 2007)},
+        {5, 3, 45, true, dateOf(5, 3, 1945)},
+        {1, 1, 20, true, dateOf(1, 1, 2020)},
+        {1, 1, 21, true, dateOf(1, 1, 1921)},
+        {1, 1, 0, true, dateOf(1, 1, 2000)},
+        {1, 1, 100, true, dateOf(1, 1, 100)},
+        {0, 1, 2024, false, unchanged},
+        {1, 0, 2024, false, unchanged},
+        {1, 13, 2024, false, unchanged},
+        {32, 13, 2024, false, unchanged},
+        {1, 1, -1, false, unchanged},
+        {INT32_MAX, 1, 2024, true, dateOf(31, 1, 2024)},
         {INT32_MIN, 1, 2024, false, unchanged},
     };
     for (const Case& c : cases) {
@@ -54,16 +56,16 @@ TEST(DateValue, SetCutsWidensAndRefuses) {
 TEST(DateValue, SetExactKeepsDayBeyondMonth) {
     DateValue date;
     EXPECT_TRUE(date.setExact(31, 2, 2023));
-    EXPECT_EQ(date, make(31, 2, 2023));
+    EXPECT_EQ(date, dateOf(31, 2, 2023));
     EXPECT_EQ(date.effectiveDay(), 28);
-    EXPECT_EQ(date.weekday(), make(28, 2, 2023).weekday());
+    EXPECT_EQ(date.weekday(), dateOf(28, 2, 2023).weekday());
     EXPECT_TRUE(date.isValid());
     EXPECT_FALSE(date.setExact(32, 1, 2023));
-    EXPECT_EQ(date, make(31, 2, 2023));
+    EXPECT_EQ(date, dateOf(31, 2, 2023));
 }
 
 TEST(DateValue, SetDayClampsOnlyRealDates) {
-    DateValue date = make(10, 2, 2023);
+    DateValue date = dateOf(10, 2, 2023);
     EXPECT_EQ(date.setDay(40), 28);
     EXPECT_EQ(date.setDay(-5), 1);
     DateValue empty;
@@ -78,7 +80,7 @@ TEST(DateValue, EmptyDateGivesNeutralResults) {
     EXPECT_EQ(empty.weekday(), -1);
     EXPECT_EQ(empty.daysOfMonth(), 30);
     EXPECT_EQ(empty.pack(), 0u);
-    EXPECT_TRUE(make(-3, 5, 2024).isEmpty());
+    EXPECT_TRUE(dateOf(-3, 5, 2024).isEmpty());
     DateValue moved = empty;
     moved.addDays(10);
     moved.subtract(1, 1, 1);
@@ -103,13 +105,13 @@ TEST(DateValue, EveryDayAgreesWithCivilCalendar) {
     using namespace std::chrono;
     const sys_days first = sys_days{year{1901} / January / 1};
     const sys_days last = sys_days{year{2099} / December / 31};
-    DateValue date = make(1, 1, 1901);
+    DateValue date = dateOf(1, 1, 1901);
     const DateValue start = date;
     for (sys_days day = first; day <= last; day += days{1}) {
         const year_month_day ymd{day};
         const DateValue expected =
-            make(static_cast<int>(unsigned(ymd.day())), static_cast<int>(unsigned(ymd.month())),
-                 static_cast<int>(ymd.year()));
+            dateOf(static_cast<int>(unsigned(ymd.day())), static_cast<int>(unsigned(ymd.month())),
+                   static_cast<int>(ymd.year()));
         ASSERT_EQ(date, expected);
         ASSERT_EQ(date.weekday(), static_cast<int>(weekday{day}.iso_encoding()) - 1) << date;
         ASSERT_EQ(date.daysSince(start), (day - first).count()) << date;
@@ -122,11 +124,11 @@ TEST(DateValue, EveryDayAgreesWithCivilCalendar) {
 }
 
 TEST(DateValue, WeekdayAtTheEdgesOfTheRange) {
-    EXPECT_EQ(make(1, 1, 2024).weekday(), 0);
-    EXPECT_EQ(make(1, 3, 1900).weekday(), 3);
-    EXPECT_EQ(make(1, 1, 1900).weekday(), 6);
-    EXPECT_EQ(make(31, 12, 1899).weekday(), 0);
-    EXPECT_EQ(make(15, 7, 1850).weekday(), 0);
+    EXPECT_EQ(dateOf(1, 1, 2024).weekday(), 0);
+    EXPECT_EQ(dateOf(1, 3, 1900).weekday(), 3);
+    EXPECT_EQ(dateOf(1, 1, 1900).weekday(), 6);
+    EXPECT_EQ(dateOf(31, 12, 1899).weekday(), 0);
+    EXPECT_EQ(dateOf(15, 7, 1850).weekday(), 0);
 }
 
 TEST(DateValue, DayStepsCarryAndBorrow) {
@@ -136,32 +138,32 @@ TEST(DateValue, DayStepsCarryAndBorrow) {
         DateValue expected;
     };
     const Case cases[] = {
-        {make(31, 12, 2024), 1, make(1, 1, 2025)},
-        {make(1, 3, 2024), -1, make(29, 2, 2024)},
-        {make(28, 2, 2100), 1, make(29, 2, 2100)},
-        {make(1, 1, 2000), 366 + 365, make(1, 1, 2002)},
-        {make(31, 2, 2023), 0, make(3, 3, 2023)},     // a day beyond its month carries on
-        {make(1, 1, 2000), -36525, make(1, 1, 1900)}, // 25 leap years, 1900 included
+        {dateOf(31, 12, 2024), 1, dateOf(1, 1, 2025)},
+        {dateOf(1, 3, 2024), -1, dateOf(29, 2, 2024)},
+        {dateOf(28, 2, 2100), 1, dateOf(29, 2, 2100)},
+        {dateOf(1, 1, 2000), 366 + 365, dateOf(1, 1, 2002)},
+        {dateOf(31, 2, 2023), 0, dateOf(3, 3, 2023)},     // a day beyond its month carries on
+        {dateOf(1, 1, 2000), -36525, dateOf(1, 1, 1900)}, // 25 leap years, 1900 included
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.from.plusDays(c.n), c.expected) << c.from << " + " << c.n;
     }
-    DateValue date = make(1, 3, 2024);
+    DateValue date = dateOf(1, 3, 2024);
     date.subDays(1);
-    EXPECT_EQ(date, make(29, 2, 2024));
-    date = make(31, 2, 2023);
+    EXPECT_EQ(date, dateOf(29, 2, 2024));
+    date = dateOf(31, 2, 2023);
     date.subDays(1);
-    EXPECT_EQ(date, make(30, 2, 2023)); // only a borrow normalises the day
-    date = make(1, 1, 2024);
+    EXPECT_EQ(date, dateOf(30, 2, 2023)); // only a borrow normalises the day
+    date = dateOf(1, 1, 2024);
     date.addDays(INT32_MAX); // far beyond the calendar, but no overflow
     EXPECT_FALSE(date.isEmpty());
 }
 
 TEST(DateValue, DaysSince) {
-    EXPECT_EQ(make(1, 2, 2024).daysSince(make(1, 11, 2023)), 92);
-    EXPECT_EQ(make(1, 3, 1900).daysSince(make(1, 2, 1900)), 29);
-    EXPECT_EQ(make(5, 5, 2024).daysSince(make(5, 5, 2024)), 0);
-    EXPECT_EQ(make(1, 11, 2023).daysSince(make(1, 2, 2024)), -92);
+    EXPECT_EQ(dateOf(1, 2, 2024).daysSince(dateOf(1, 11, 2023)), 92);
+    EXPECT_EQ(dateOf(1, 3, 1900).daysSince(dateOf(1, 2, 1900)), 29);
+    EXPECT_EQ(dateOf(5, 5, 2024).daysSince(dateOf(5, 5, 2024)), 0);
+    EXPECT_EQ(dateOf(1, 11, 2023).daysSince(dateOf(1, 2, 2024)), -92);
 }
 
 TEST(DateValue, SubtractYearsMonthsDays) {
@@ -171,12 +173,12 @@ TEST(DateValue, SubtractYearsMonthsDays) {
         DateValue expected;
     };
     const Case cases[] = {
-        {make(31, 3, 2024), 0, 1, 0, make(31, 2, 2024)}, // no cut without days
-        {make(31, 3, 2024), 1, 1, 0, make(29, 2, 2024)},
-        {make(15, 1, 2024), 0, 13, 1, make(15, 12, 2021)},
-        {make(15, 1, 2024), 0, 1, 0, make(15, 12, 2023)},
-        {make(10, 3, 2024), 10, 0, 0, make(29, 2, 2024)},
-        {make(10, 3, 2024), 0, 0, 4, make(10, 3, 2020)},
+        {dateOf(31, 3, 2024), 0, 1, 0, dateOf(31, 2, 2024)}, // no cut without days
+        {dateOf(31, 3, 2024), 1, 1, 0, dateOf(29, 2, 2024)},
+        {dateOf(15, 1, 2024), 0, 13, 1, dateOf(15, 12, 2021)},
+        {dateOf(15, 1, 2024), 0, 1, 0, dateOf(15, 12, 2023)},
+        {dateOf(10, 3, 2024), 10, 0, 0, dateOf(29, 2, 2024)},
+        {dateOf(10, 3, 2024), 0, 0, 4, dateOf(10, 3, 2020)},
     };
     for (const Case& c : cases) {
         DateValue date = c.from;
@@ -187,16 +189,16 @@ TEST(DateValue, SubtractYearsMonthsDays) {
 }
 
 TEST(DateValue, ComparisonsTreatEmptyAsUnordered) {
-    const DateValue a = make(24, 12, 2024);
-    const DateValue b = make(1, 1, 2025);
+    const DateValue a = dateOf(24, 12, 2024);
+    const DateValue b = dateOf(1, 1, 2025);
     const DateValue empty;
     EXPECT_TRUE(a.isEarlier(b));
     EXPECT_TRUE(b.isLater(a));
     EXPECT_FALSE(a.isLater(b));
     EXPECT_TRUE(a.notLater(b));
     EXPECT_TRUE(a.notLater(a));
-    EXPECT_FALSE(make(2, 12, 2024).isEarlier(make(1, 12, 2024)));
-    EXPECT_TRUE(make(30, 11, 2024).isEarlier(make(1, 12, 2024)));
+    EXPECT_FALSE(dateOf(2, 12, 2024).isEarlier(dateOf(1, 12, 2024)));
+    EXPECT_TRUE(dateOf(30, 11, 2024).isEarlier(dateOf(1, 12, 2024)));
     for (const DateValue& x : {a, empty}) {
         EXPECT_FALSE(x.isEarlier(empty));
         EXPECT_FALSE(empty.isLater(x));
@@ -208,16 +210,16 @@ TEST(DateValue, ComparisonsTreatEmptyAsUnordered) {
 }
 
 TEST(DateValue, PackedForm) {
-    EXPECT_EQ(make(24, 12, 2024).pack(), 0x07E80C18u);
-    DateValue date = make(3, 3, 2003);
+    EXPECT_EQ(dateOf(24, 12, 2024).pack(), 0x07E80C18u);
+    DateValue date = dateOf(3, 3, 2003);
     EXPECT_TRUE(date.unpack(0));
     EXPECT_TRUE(date.isEmpty());
-    date = make(3, 3, 2003);
+    date = dateOf(3, 3, 2003);
     EXPECT_FALSE(date.unpack(0x07E80D18u)); // month 13
     EXPECT_FALSE(date.unpack(0x08350101u)); // year 2101
-    EXPECT_EQ(date, make(3, 3, 2003));
+    EXPECT_EQ(date, dateOf(3, 3, 2003));
     EXPECT_TRUE(date.unpack(0x07E7021Fu)); // 31 February 2023 stays as stored
-    EXPECT_EQ(date, make(31, 2, 2023));
+    EXPECT_EQ(date, dateOf(31, 2, 2023));
 }
 
 // An independent Easter computation (the anonymous Gregorian algorithm).
@@ -228,13 +230,13 @@ DateValue gregorianEaster(int y) {
     const int m = (a + 11 * h + 22 * l) / 451;
     const int month = (h + l - 7 * m + 114) / 31;
     const int day = (h + l - 7 * m + 114) % 31 + 1;
-    return make(day, month, y);
+    return dateOf(day, month, y);
 }
 
 TEST(DateValue, EasterSunday) {
-    const DateValue known[] = {make(18, 4, 1954), make(19, 4, 1981), make(23, 4, 2000),
-                               make(23, 3, 2008), make(31, 3, 2024), make(18, 4, 2049),
-                               make(28, 3, 2100)};
+    const DateValue known[] = {dateOf(18, 4, 1954), dateOf(19, 4, 1981), dateOf(23, 4, 2000),
+                               dateOf(23, 3, 2008), dateOf(31, 3, 2024), dateOf(18, 4, 2049),
+                               dateOf(28, 3, 2100)};
     for (const DateValue& expected : known) {
         EXPECT_EQ(easterSunday(expected.year), expected);
     }
@@ -244,13 +246,13 @@ TEST(DateValue, EasterSunday) {
 }
 
 TEST_F(FixedToday, SetToEasterUsesOwnYearOrToday) {
-    DateValue date = make(1, 1, 2024);
+    DateValue date = dateOf(1, 1, 2024);
     date.setToEaster();
-    EXPECT_EQ(date, make(31, 3, 2024));
+    EXPECT_EQ(date, dateOf(31, 3, 2024));
     DateValue empty;
     empty.setToEaster();
-    EXPECT_EQ(empty, make(5, 4, 2026));
-    EXPECT_EQ(DateValue::today(), make(15, 6, 2026));
+    EXPECT_EQ(empty, dateOf(5, 4, 2026));
+    EXPECT_EQ(DateValue::today(), dateOf(15, 6, 2026));
 }
 
 TEST(DateValue, NthWeekday) {
@@ -260,12 +262,12 @@ TEST(DateValue, NthWeekday) {
         DateValue expected;
     };
     const Case cases[] = {
-        {make(17, 11, 2024), 3, 4, make(28, 11, 2024)},
-        {make(1, 2, 2021), 0, 5, make(28, 2, 2021)}, // only four Mondays
-        {make(9, 9, 2024), 0, 1, make(2, 9, 2024)},
-        {make(9, 9, 2024), 6, 1, make(1, 9, 2024)},
-        {make(9, 9, 2024), 0, 5, make(30, 9, 2024)}, // last day is the fifth Monday
-        {make(9, 9, 2024), 2, 0, make(1, 9, 2024)},
+        {dateOf(17, 11, 2024), 3, 4, dateOf(28, 11, 2024)},
+        {dateOf(1, 2, 2021), 0, 5, dateOf(28, 2, 2021)}, // only four Mondays
+        {dateOf(9, 9, 2024), 0, 1, dateOf(2, 9, 2024)},
+        {dateOf(9, 9, 2024), 6, 1, dateOf(1, 9, 2024)},
+        {dateOf(9, 9, 2024), 0, 5, dateOf(30, 9, 2024)}, // last day is the fifth Monday
+        {dateOf(9, 9, 2024), 2, 0, dateOf(1, 9, 2024)},
     };
     for (const Case& c : cases) {
         DateValue date = c.month;

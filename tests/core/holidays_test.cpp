@@ -1,19 +1,13 @@
 #include "core/holidays.h"
 
+#include "tests/support/dates.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 namespace veltrano {
 namespace {
-
-DateValue make(std::int32_t d, std::int32_t m, std::int32_t y) {
-    DateValue date;
-    date.day = d;
-    date.month = m;
-    date.year = y;
-    return date;
-}
 
 HolidayList listFor(std::int32_t region, std::int32_t year) {
     HolidayList list;
@@ -24,7 +18,7 @@ HolidayList listFor(std::int32_t region, std::int32_t year) {
 }
 
 // The date the region's list gives for that holiday number; empty when absent.
-DateValue dateOf(const HolidayList& list, std::int32_t number) {
+DateValue holidayDateIn(const HolidayList& list, std::int32_t number) {
     for (std::int32_t i = 0; i < list.count(); ++i) {
         if (list.holidayNumber(i) == number) {
             return list.date(i);
@@ -35,11 +29,11 @@ DateValue dateOf(const HolidayList& list, std::int32_t number) {
 
 TEST(HolidayList, NorthRhineWestphaliaIn2024InListOrder) {
     const HolidayList list = listFor(9, 2024);
-    const DateValue expected[] = {make(1, 1, 2024),   make(1, 5, 2024),   make(3, 10, 2024),
-                                  make(25, 12, 2024), make(26, 12, 2024), make(1, 11, 2024),
-                                  make(29, 3, 2024),  make(31, 3, 2024),  make(1, 4, 2024),
-                                  make(9, 5, 2024),   make(19, 5, 2024),  make(20, 5, 2024),
-                                  make(30, 5, 2024)};
+    const DateValue expected[] = {dateOf(1, 1, 2024),   dateOf(1, 5, 2024),   dateOf(3, 10, 2024),
+                                  dateOf(25, 12, 2024), dateOf(26, 12, 2024), dateOf(1, 11, 2024),
+                                  dateOf(29, 3, 2024),  dateOf(31, 3, 2024),  dateOf(1, 4, 2024),
+                                  dateOf(9, 5, 2024),   dateOf(19, 5, 2024),  dateOf(20, 5, 2024),
+                                  dateOf(30, 5, 2024)};
     ASSERT_EQ(list.count(), 13);
     for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(list.date(i), expected[i]) << "entry " << i;
@@ -91,38 +85,52 @@ struct Expected {
 // Region-specific holidays for two years, checked against a printed calendar.
 TEST(HolidayList, RegionHolidaysOnRealDates) {
     const Expected cases[] = {
-        {1, 6, make(15, 8, 2024)},    {1, 10, make(18, 4, 2025)},   {1, 13, make(29, 5, 2025)},
-        {0, 16, make(19, 6, 2025)},   {3, 7, make(31, 10, 2025)},   {12, 9, make(20, 11, 2024)},
-        {12, 9, make(19, 11, 2025)},  {13, 5, make(6, 1, 2025)},    {16, 17, make(26, 10, 2024)},
-        {16, 18, make(8, 12, 2025)},  {17, 19, make(1, 8, 2025)},   {18, 20, make(30, 4, 2024)},
-        {18, 20, make(29, 4, 2006)},  {18, 21, make(5, 5, 2025)},   {19, 23, make(21, 7, 2024)},
-        {19, 22, make(11, 11, 2025)}, {21, 24, make(15, 1, 2024)},  {21, 24, make(20, 1, 2025)},
-        {21, 25, make(19, 2, 2024)},  {21, 25, make(17, 2, 2025)},  {21, 26, make(27, 5, 2024)},
-        {21, 26, make(26, 5, 2025)},  {21, 28, make(2, 9, 2024)},   {21, 28, make(1, 9, 2025)},
-        {21, 29, make(14, 10, 2024)}, {21, 29, make(13, 10, 2025)}, {21, 31, make(28, 11, 2024)},
-        {21, 31, make(27, 11, 2025)}, {22, 32, make(22, 4, 2024)},  {22, 32, make(21, 4, 2025)},
-        {22, 34, make(5, 8, 2024)},   {22, 35, make(2, 9, 2024)},   {22, 36, make(13, 10, 2025)},
-        {22, 38, make(1, 11, 2025)},  {22, 33, make(1, 7, 2025)},   {23, 37, make(4, 8, 2025)},
-        {23, 35, make(1, 9, 2025)},   {24, 40, make(5, 8, 2024)},   {24, 39, make(17, 2, 2025)},
-        {25, 41, make(19, 8, 2024)},  {25, 41, make(18, 8, 2025)},  {26, 42, make(26, 1, 2025)},
-        {26, 43, make(25, 4, 2024)},  {26, 44, make(10, 6, 2024)},  {26, 44, make(9, 6, 2025)},
-        {26, 35, make(6, 10, 2024)},  {27, 46, make(15, 5, 2025)},  {28, 35, make(3, 3, 2024)},
-        {29, 35, make(10, 3, 2024)},  {29, 47, make(1, 11, 2025)},  {30, 45, make(20, 3, 2025)},
-        {31, 35, make(10, 3, 2025)},  {32, 35, make(6, 10, 2025)},  {33, 35, make(6, 5, 2024)},
-        {34, 35, make(5, 5, 2025)},   {35, 50, make(6, 5, 2024)},   {35, 51, make(26, 5, 2025)},
-        {35, 54, make(26, 8, 2024)},  {35, 54, make(25, 8, 2025)},  {36, 48, make(2, 1, 2025)},
-        {36, 54, make(5, 8, 2024)},   {36, 56, make(30, 11, 2024)}, {37, 49, make(17, 3, 2025)},
-        {37, 35, make(6, 5, 2024)},   {37, 53, make(12, 7, 2025)},  {37, 54, make(25, 8, 2025)},
-        {38, 52, make(3, 6, 2024)},   {38, 52, make(2, 6, 2025)},   {38, 54, make(4, 8, 2025)},
-        {38, 55, make(28, 10, 2024)}, {38, 55, make(27, 10, 2025)}, {38, 35, make(5, 5, 2025)},
-        {39, 57, make(6, 2, 2025)},   {39, 35, make(28, 10, 2024)}, {39, 35, make(27, 10, 2025)},
-        {40, 58, make(8, 5, 2025)},   {40, 59, make(14, 7, 2024)},  {41, 61, make(2, 6, 2025)},
-        {41, 60, make(25, 4, 2024)},  {42, 64, make(28, 3, 2024)},  {42, 64, make(17, 4, 2025)},
-        {42, 62, make(12, 10, 2025)}, {42, 63, make(6, 12, 2024)},  {20, 9, make(20, 11, 2024)},
+        {1, 6, dateOf(15, 8, 2024)},    {1, 10, dateOf(18, 4, 2025)},
+        {1, 13, dateOf(29, 5, 2025)},   {0, 16, dateOf(19, 6, 2025)},
+        {3, 7, dateOf(31, 10, 2025)},   {12, 9, dateOf(20, 11, 2024)},
+        {12, 9, dateOf(19, 11, 2025)},  {13, 5, dateOf(6, 1, 2025)},
+        {16, 17, dateOf(26, 10, 2024)}, {16, 18, dateOf(8, 12, 2025)},
+        {17, 19, dateOf(1, 8, 2025)},   {18, 20, dateOf(30, 4, 2024)},
+        {18, 20, dateOf(29, 4, 2006)},  {18, 21, dateOf(5, 5, 2025)},
+        {19, 23, dateOf(21, 7, 2024)},  {19, 22, dateOf(11, 11, 2025)},
+        {21, 24, dateOf(15, 1, 2024)},  {21, 24, dateOf(20, 1, 2025)},
+        {21, 25, dateOf(19, 2, 2024)},  {21, 25, dateOf(17, 2, 2025)},
+        {21, 26, dateOf(27, 5, 2024)},  {21, 26, dateOf(26, 5, 2025)},
+        {21, 28, dateOf(2, 9, 2024)},   {21, 28, dateOf(1, 9, 2025)},
+        {21, 29, dateOf(14, 10, 2024)}, {21, 29, dateOf(13, 10, 2025)},
+        {21, 31, dateOf(28, 11, 2024)}, {21, 31, dateOf(27, 11, 2025)},
+        {22, 32, dateOf(22, 4, 2024)},  {22, 32, dateOf(21, 4, 2025)},
+        {22, 34, dateOf(5, 8, 2024)},   {22, 35, dateOf(2, 9, 2024)},
+        {22, 36, dateOf(13, 10, 2025)}, {22, 38, dateOf(1, 11, 2025)},
+        {22, 33, dateOf(1, 7, 2025)},   {23, 37, dateOf(4, 8, 2025)},
+        {23, 35, dateOf(1, 9, 2025)},   {24, 40, dateOf(5, 8, 2024)},
+        {24, 39, dateOf(17, 2, 2025)},  {25, 41, dateOf(19, 8, 2024)},
+        {25, 41, dateOf(18, 8, 2025)},  {26, 42, dateOf(26, 1, 2025)},
+        {26, 43, dateOf(25, 4, 2024)},  {26, 44, dateOf(10, 6, 2024)},
+        {26, 44, dateOf(9, 6, 2025)},   {26, 35, dateOf(6, 10, 2024)},
+        {27, 46, dateOf(15, 5, 2025)},  {28, 35, dateOf(3, 3, 2024)},
+        {29, 35, dateOf(10, 3, 2024)},  {29, 47, dateOf(1, 11, 2025)},
+        {30, 45, dateOf(20, 3, 2025)},  {31, 35, dateOf(10, 3, 2025)},
+        {32, 35, dateOf(6, 10, 2025)},  {33, 35, dateOf(6, 5, 2024)},
+        {34, 35, dateOf(5, 5, 2025)},   {35, 50, dateOf(6, 5, 2024)},
+        {35, 51, dateOf(26, 5, 2025)},  {35, 54, dateOf(26, 8, 2024)},
+        {35, 54, dateOf(25, 8, 2025)},  {36, 48, dateOf(2, 1, 2025)},
+        {36, 54, dateOf(5, 8, 2024)},   {36, 56, dateOf(30, 11, 2024)},
+        {37, 49, dateOf(17, 3, 2025)},  {37, 35, dateOf(6, 5, 2024)},
+        {37, 53, dateOf(12, 7, 2025)},  {37, 54, dateOf(25, 8, 2025)},
+        {38, 52, dateOf(3, 6, 2024)},   {38, 52, dateOf(2, 6, 2025)},
+        {38, 54, dateOf(4, 8, 2025)},   {38, 55, dateOf(28, 10, 2024)},
+        {38, 55, dateOf(27, 10, 2025)}, {38, 35, dateOf(5, 5, 2025)},
+        {39, 57, dateOf(6, 2, 2025)},   {39, 35, dateOf(28, 10, 2024)},
+        {39, 35, dateOf(27, 10, 2025)}, {40, 58, dateOf(8, 5, 2025)},
+        {40, 59, dateOf(14, 7, 2024)},  {41, 61, dateOf(2, 6, 2025)},
+        {41, 60, dateOf(25, 4, 2024)},  {42, 64, dateOf(28, 3, 2024)},
+        {42, 64, dateOf(17, 4, 2025)},  {42, 62, dateOf(12, 10, 2025)},
+        {42, 63, dateOf(6, 12, 2024)},  {20, 9, dateOf(20, 11, 2024)},
     };
     for (const Expected& c : cases) {
         const HolidayList list = listFor(c.region, c.date.year);
-        EXPECT_EQ(dateOf(list, c.number), c.date)
+        EXPECT_EQ(holidayDateIn(list, c.number), c.date)
             << "region " << c.region << " holiday " << c.number;
     }
 }
@@ -130,9 +138,11 @@ TEST(HolidayList, RegionHolidaysOnRealDates) {
 TEST(HolidayList, RegionVariantsOfLabourDayAndSummerBankHoliday) {
     HolidayList list;
     const Expected cases[] = {
-        {22, 35, make(2, 9, 2024)},  {39, 35, make(28, 10, 2024)}, {26, 35, make(6, 10, 2024)},
-        {29, 35, make(10, 3, 2024)}, {0, 35, make(6, 10, 2024)},   {-1, 35, make(6, 10, 2024)},
-        {35, 54, make(26, 8, 2024)}, {36, 54, make(5, 8, 2024)},   {20, 54, make(26, 8, 2024)},
+        {22, 35, dateOf(2, 9, 2024)},  {39, 35, dateOf(28, 10, 2024)},
+        {26, 35, dateOf(6, 10, 2024)}, {29, 35, dateOf(10, 3, 2024)},
+        {0, 35, dateOf(6, 10, 2024)},  {-1, 35, dateOf(6, 10, 2024)},
+        {35, 54, dateOf(26, 8, 2024)}, {36, 54, dateOf(5, 8, 2024)},
+        {20, 54, dateOf(26, 8, 2024)},
     };
     for (const Expected& c : cases) {
         list.region = c.region;
@@ -142,13 +152,13 @@ TEST(HolidayList, RegionVariantsOfLabourDayAndSummerBankHoliday) {
 
 TEST(HolidayList, SingleRulesAtTheirEdges) {
     HolidayList list;
-    EXPECT_EQ(list.holidayDate(9, 2023), make(15, 11, 2023));
-    EXPECT_EQ(list.holidayDate(9, 2025), make(19, 11, 2025));
-    EXPECT_EQ(list.holidayDate(20, 2006), make(29, 4, 2006));
-    EXPECT_EQ(list.holidayDate(32, 2024), make(22, 4, 2024));
-    EXPECT_EQ(list.holidayDate(26, 2024), make(27, 5, 2024));
-    EXPECT_EQ(list.holidayDate(64, 2024), make(28, 3, 2024));
-    EXPECT_EQ(list.holidayDate(11, 2100), make(28, 3, 2100));
+    EXPECT_EQ(list.holidayDate(9, 2023), dateOf(15, 11, 2023));
+    EXPECT_EQ(list.holidayDate(9, 2025), dateOf(19, 11, 2025));
+    EXPECT_EQ(list.holidayDate(20, 2006), dateOf(29, 4, 2006));
+    EXPECT_EQ(list.holidayDate(32, 2024), dateOf(22, 4, 2024));
+    EXPECT_EQ(list.holidayDate(26, 2024), dateOf(27, 5, 2024));
+    EXPECT_EQ(list.holidayDate(64, 2024), dateOf(28, 3, 2024));
+    EXPECT_EQ(list.holidayDate(11, 2100), dateOf(28, 3, 2100));
     EXPECT_TRUE(list.holidayDate(65, 2024).isEmpty());
     EXPECT_TRUE(list.holidayDate(-1, 2024).isEmpty());
     EXPECT_TRUE(list.holidayDate(11, 2101).isEmpty());
