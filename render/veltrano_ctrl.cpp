@@ -6,6 +6,8 @@
 #include "render/photo_fit.h"
 #include "render/print_job.h"
 
+#include <filesystem>
+
 namespace veltrano {
 
 namespace {
@@ -60,14 +62,38 @@ CVeltranoCtrl::CVeltranoCtrl(const ImageDecoder* decoder) : decoder_(decoder) {
 void CVeltranoCtrl::invalidatePhoto() {
     photo_ = DecodedImage{};
     photoStale = true;
+    decodedPath_.clear();
+}
+
+CVeltranoCtrl::FileStamp CVeltranoCtrl::stampOf(const std::string& path) {
+    std::error_code error;
+    FileStamp stamp;
+    stamp.size = std::filesystem::file_size(path, error);
+    if (error)
+        return FileStamp{};
+    const auto modified = std::filesystem::last_write_time(path, error);
+    stamp.exists = true;
+    stamp.modified = error ? 0 : static_cast<std::int64_t>(modified.time_since_epoch().count());
+    return stamp;
+}
+
+void CVeltranoCtrl::setPhotoPath(const std::string& path) {
+    const bool unchanged = !photoStale && !decodedPath_.empty() && path == decodedPath_ &&
+                           stampOf(path) == decodedStamp_;
+    photoPath = path;
+    if (!unchanged)
+        invalidatePhoto();
 }
 
 void CVeltranoCtrl::loadPagePhoto(Size box) {
+    decodedPath_.clear();
     if (photoPath.empty() || decoder_ == nullptr) {
         photo_ = DecodedImage{};
         return;
     }
+    decodedStamp_ = stampOf(photoPath);
     photo_ = decoder_->decode(photoPath, box);
+    decodedPath_ = photoPath;
 }
 
 // Decodes a stale photo once; a photo that cannot be decoded is not tried
@@ -180,9 +206,8 @@ void fillPageControls(PageControls& controls, const CalendarDocument& document, 
         CVeltranoCtrl& page = controls[m];
         page.dayFrames = document.dayFrames != 0;
         page.fontSize = document.fontSize;
-        page.photoPath = document.monthPhoto[m];
+        page.setPhotoPath(document.monthPhoto[m]);
         page.caption = document.monthText[m];
-        page.invalidatePhoto();
         page.dayTexts = document.dayText[m];
         page.dayColours = document.dayColour[m];
         page.pageMonth = DateValue{};

@@ -35,6 +35,10 @@ class CVeltranoCtrl : public MonthGridData {
 
     // Drops the cached photo; the next drawing decodes photoPath again.
     void invalidatePhoto();
+    // Makes path the photo. The cached photo stays only when it was decoded
+    // from this path and the file has not changed since (same size and time),
+    // so a refresh after editing a day text does not decode twelve photos again.
+    void setPhotoPath(const std::string& path);
     // Decodes photoPath into the cache with enough pixels for a box of `box`
     // pixels (a box without area: the file's own size). An empty path or a
     // file that cannot be decoded leaves the cache empty.
@@ -66,18 +70,29 @@ class CVeltranoCtrl : public MonthGridData {
     const Picture* photoFor(Size box, DecodedImage& temporary);
     void ensurePhoto(Size box);
 
+    // What identifies a photo file's content cheaply: existence, size, time.
+    struct FileStamp {
+        bool exists = false;
+        std::uintmax_t size = 0;
+        std::int64_t modified = 0;
+        friend bool operator==(const FileStamp&, const FileStamp&) = default;
+    };
+    static FileStamp stampOf(const std::string& path);
+
     const ImageDecoder* decoder_;
     DecodedImage photo_;
+    std::string decodedPath_; // the file the cache was filled from ("" when none)
+    FileStamp decodedStamp_;
 };
 
 inline constexpr int kPageControlCount = 12;
 using PageControls = std::array<CVeltranoCtrl, kPageControlCount>;
 
 // Fills the twelve page controls (index 0 = January) from document for year:
-// frames, font size, photo and caption of each month (the cached photo is
-// dropped), day texts and colours, pageMonth = the 1st of the month in year,
-// and the holiday names of the document's region when holidays are shown —
-// of two holidays on one day the later in the region's list wins.
+// frames, font size, photo and caption of each month (a cached photo is
+// dropped unless its file is the same and unchanged), day texts and colours, pageMonth = the 1st of
+// the month in year, and the holiday names of the document's region when holidays are shown — of
+// two holidays on one day the later in the region's list wins.
 void fillPageControls(PageControls& controls, const CalendarDocument& document, std::int32_t year);
 
 } // namespace veltrano

@@ -4,6 +4,8 @@
 #include "document/calendar_document.h"
 #include "print_fakes.h"
 #include "render/print_job.h"
+#include "render/recording_surface.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -277,6 +279,41 @@ TEST(FillPageControls, CopiesEachMonthAndDropsCachedPhotos) {
     EXPECT_EQ(controls[2].photoPath, "maerz.jpg");
     EXPECT_EQ(controls[2].caption, "Schnee");
     EXPECT_TRUE(controls[0].photoPath.empty());
+}
+
+// A refresh after a text edit must not decode every photo again, but a photo
+// file replaced on disk must show its new content.
+TEST(FillPageControls, KeepsADecodedPhotoUntilItsFileChanges) {
+    testing::TempFolder folder;
+    const std::string photo = folder.file("maerz.jpg");
+    testing::writeFile(photo, "first");
+    FakeDecoder decoder;
+    decoder.files[photo] = Size{400, 300};
+    PageControls controls;
+    for (CVeltranoCtrl& c : controls) {
+        c.setImageDecoder(&decoder);
+    }
+    CalendarDocument doc;
+    doc.monthPhoto[2] = photo;
+    RecordingSurface screen(96, 96);
+    fillPageControls(controls, doc, 2027);
+    controls[2].drawPreviewPage(screen, Rect{0, 0, 200, 300});
+    ASSERT_EQ(decoder.calls.size(), 1u);
+
+    doc.dayText[2][4] = "Geburtstag";
+    fillPageControls(controls, doc, 2027);
+    controls[2].drawPreviewPage(screen, Rect{0, 0, 200, 300});
+    EXPECT_EQ(decoder.calls.size(), 1u) << "same file, unchanged: the cached photo is drawn";
+    EXPECT_NE(controls[2].photo(), nullptr);
+
+    testing::writeFile(photo, "second, longer content");
+    fillPageControls(controls, doc, 2027);
+    controls[2].drawPreviewPage(screen, Rect{0, 0, 200, 300});
+    EXPECT_EQ(decoder.calls.size(), 2u) << "a changed file is decoded again";
+
+    doc.monthPhoto[2].clear();
+    fillPageControls(controls, doc, 2027);
+    EXPECT_EQ(controls[2].photo(), nullptr);
 }
 
 // Finds a region and year where two listed holidays of different names fall
