@@ -68,7 +68,9 @@ Rect circleRect(const Rect& cell, std::int32_t h) {
 }
 
 // Holiday name and day text under a printed day number; they may run down
-// over the cells below and are cut off only at the bottom of the area.
+// over the cells below and are cut off only at the bottom of the area. A word
+// wider than the cell would run into the neighbouring days, so such a text is
+// drawn smaller until its widest word fits.
 void drawDayTexts(DrawingSurface& surface, const MonthGridGeometry& grid, const MonthGridData& data,
                   std::int32_t day, std::int32_t numberHeight, const FontSpec& textFont) {
     const std::string& holiday = data.holidayNames[slot(day)];
@@ -79,7 +81,11 @@ void drawDayTexts(DrawingSurface& surface, const MonthGridGeometry& grid, const 
     const std::string shown = holiday.empty() ? text : holiday + "\r\n" + text;
     Rect box = grid.numberRect(day);
     box.top = grid.cellRect(day).top + numberHeight;
-    surface.setFont(textFont);
+    const LineMeasure measure = [&](std::string_view word) {
+        return surface.textExtent(word).width;
+    };
+    shrinkFontToFit(surface, textFont, kSmallestFittedPoints, box.width(),
+                    [&] { return widestWordWidth(shown, measure); });
     surface.setTextColour(kBlack);
     // User texts are shown as typed: an ampersand is no mnemonic here.
     surface.drawText(box, shown, TextCentre | TextWordWrap | TextNoPrefix);

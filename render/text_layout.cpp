@@ -155,4 +155,48 @@ TextPlacement placeText(const Rect& rect, std::string_view text, TextFlags flags
     return placement;
 }
 
+std::int32_t widestWordWidth(std::string_view text, const LineMeasure& measure) {
+    std::int32_t widest = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool ends =
+            i == text.size() || isBlank(text[i]) || text[i] == '\r' || text[i] == '\n';
+        if (ends) {
+            if (i > start) {
+                widest = std::max(widest, measure(text.substr(start, i - start)));
+            }
+            start = i + 1;
+        }
+    }
+    return widest;
+}
+
+std::string cutWithEllipsis(std::string_view text, std::int32_t maxWidth,
+                            const LineMeasure& measure) {
+    if (measure(text) <= maxWidth) {
+        return std::string(text);
+    }
+    static constexpr std::string_view kEllipsis = "\u2026";
+    std::string best(kEllipsis);
+    for (std::size_t n = 1; n < characterCount(text); ++n) {
+        std::string candidate(firstCharacters(text, n));
+        candidate += kEllipsis;
+        if (measure(candidate) > maxWidth) {
+            break;
+        }
+        best = std::move(candidate);
+    }
+    return best;
+}
+
+FontSpec shrinkFontToFit(DrawingSurface& surface, FontSpec font, std::int32_t minPoints,
+                         std::int32_t maxWidth, const std::function<std::int32_t()>& width) {
+    surface.setFont(font);
+    while (font.points > minPoints && width() > maxWidth) {
+        --font.points;
+        surface.setFont(font);
+    }
+    return font;
+}
+
 } // namespace veltrano

@@ -47,4 +47,21 @@ using LineMeasure = std::function<std::int32_t(std::string_view)>;
 TextPlacement placeText(const Rect& rect, std::string_view text, TextFlags flags,
                         std::int32_t lineHeight, const LineMeasure& measure);
 
+// Width of the widest word of text (words end at blanks and line breaks); 0 without words.
+std::int32_t widestWordWidth(std::string_view text, const LineMeasure& measure);
+
+// The longest start of text followed by "…" that is at most maxWidth wide, never cutting a
+// character in two; text itself when it fits, just "…" when no character fits.
+std::string cutWithEllipsis(std::string_view text, std::int32_t maxWidth,
+                            const LineMeasure& measure);
+
+// Small print stays readable down to this size; below it texts are not shrunk further.
+constexpr std::int32_t kSmallestFittedPoints = 5;
+
+// Sets on surface the largest size of font's face, from font.points down to minPoints, at
+// which width (measured with surface's current font) is at most maxWidth; minPoints when
+// none fits. Returns the font set.
+FontSpec shrinkFontToFit(DrawingSurface& surface, FontSpec font, std::int32_t minPoints,
+                         std::int32_t maxWidth, const std::function<std::int32_t()>& width);
+
 } // namespace veltrano

@@ -5,6 +5,7 @@
 #include "document/calendar_document.h"
 #include "render/photo_fit.h"
 #include "render/print_job.h"
+#include "render/text_layout.h"
 
 #include <filesystem>
 
@@ -51,6 +52,20 @@ void drawPhotoInto(DrawingSurface& surface, const Picture& picture, const Rect& 
     if (!dest.isEmpty()) {
         surface.drawPicture(picture, dest);
     }
+}
+
+const FontSpec kCaptionFont{"MS Sans Serif", 10};
+
+// The small pages of the year sheet are narrower than many captions: a caption
+// is drawn smaller until it fits width, and below the smallest size it is cut
+// at its end. Sets the font on surface; returns the text to draw.
+std::string fitCaption(DrawingSurface& surface, const std::string& caption, std::int32_t width) {
+    const LineMeasure measure = [&](std::string_view text) {
+        return surface.textExtent(text).width;
+    };
+    shrinkFontToFit(surface, kCaptionFont, kSmallestFittedPoints, width,
+                    [&] { return measure(caption); });
+    return cutWithEllipsis(caption, width, measure);
 }
 
 } // namespace
@@ -158,9 +173,13 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
             captionRect.right = dest.right;
             captionRect.top = dest.bottom + small / 5;
             const FontSpec previous = surface->font();
-            surface->setFont(FontSpec{"MS Sans Serif", 10});
+            const std::string shown =
+                compact ? fitCaption(*surface, caption, captionRect.width()) : caption;
+            if (!compact) {
+                surface->setFont(kCaptionFont);
+            }
             const std::int32_t height =
-                surface->drawText(captionRect, caption, TextRight | TextSingleLine | TextNoPrefix);
+                surface->drawText(captionRect, shown, TextRight | TextSingleLine | TextNoPrefix);
             gridArea.top = std::max(gridArea.top, captionRect.top + height + gap);
             surface->setFont(previous);
         }
