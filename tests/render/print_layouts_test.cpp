@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -75,13 +76,14 @@ TEST_F(PrintLayouts, MonthPagesLieInsideTheDocumentMargins) {
     selection.months[0] = true;
     ASSERT_TRUE(printCalendar(printer, controls, document, selection));
     ASSERT_EQ(printer.pageStarts.size(), 1u);
-    for (const RecordedOp& op : printer.opsOfPage(0)) {
-        if (op.kind == OpKind::DrawText) {
-            // area (257, 307, 1843, 2764), height 2457, photo box to 307 + 982.
-            EXPECT_EQ(op.rect, (Rect{261, 1393, 1839, 2760}));
-            break;
-        }
-    }
+    // The month title is the first text; it is drawn into the whole grid area:
+    // area (257, 307, 1843, 2764), height 2457, photo box to 307 + 982.
+    const std::vector<RecordedOp> page = printer.opsOfPage(0);
+    const auto title = std::find_if(page.begin(), page.end(),
+                                    [](const RecordedOp& op) { return op.kind == OpKind::DrawText; });
+    ASSERT_NE(title, page.end()) << "nothing drawn on the month page";
+    EXPECT_EQ(title->text, "Januar 2027");
+    EXPECT_EQ(title->rect, (Rect{261, 1393, 1839, 2760}));
 }
 
 TEST_F(PrintLayouts, NothingChosenGivesAnEmptyDocument) {
