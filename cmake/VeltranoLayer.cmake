@@ -26,8 +26,13 @@ function(veltrano_layer name dir)
   endif()
 endfunction()
 
+# Seconds a test may run unless it sets its own TIMEOUT. Every case here needs a
+# few seconds at most, so a hanging test fails soon instead of stalling the run.
+set(VELTRANO_TEST_TIMEOUT 60)
+
 # veltrano_tests(NAME DIR [QT] DEPS lib...)
-# One test program per layer from every .cpp in DIR, each case registered with ctest.
+# One test program per layer from every .cpp in DIR, each case registered with ctest
+# with the default timeout.
 # Every test runs with a private XDG config and runtime folder and the offscreen Qt
 # platform, so no test touches the user's settings or needs a display.
 function(veltrano_tests name dir)
@@ -47,6 +52,21 @@ function(veltrano_tests name dir)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY "${PROJECT_BINARY_DIR}"
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT
+    PROPERTIES
+    TIMEOUT ${VELTRANO_TEST_TIMEOUT}
+    ENVIRONMENT
       "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_RUNTIME_DIR=${home}/runtime;HOME=${home}")
+endfunction()
+
+# Gives every test of the current directory without a TIMEOUT of its own the default
+# timeout. Call it deferred at the top of a directory's list file:
+#   cmake_language(DEFER CALL veltrano_default_timeouts)
+function(veltrano_default_timeouts)
+  get_property(tests DIRECTORY PROPERTY TESTS)
+  foreach(test IN LISTS tests)
+    get_test_property(${test} TIMEOUT timeout)
+    if(NOT timeout)
+      set_tests_properties(${test} PROPERTIES TIMEOUT ${VELTRANO_TEST_TIMEOUT})
+    endif()
+  endforeach()
 endfunction()
