@@ -164,9 +164,10 @@ TEST_F(VarBaseTest, ALockHeldByAnotherProcessIsWaitedForThenTheAccessFails) {
     ::close(ready[0]);
     ::close(ready[1]);
 
+    // It failed, and only after it had kept trying for the whole wait; how much
+    // longer a busy machine took does not matter.
     EXPECT_FALSE(read);
-    EXPECT_GE(waited, std::chrono::milliseconds(4900));
-    EXPECT_LT(waited, std::chrono::milliseconds(6500));
+    EXPECT_GE(waited, std::chrono::milliseconds(CVarBase::kLockTimeoutMs));
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_FALSE(store.IsOpen());
     // With the other process gone the same access succeeds at once.

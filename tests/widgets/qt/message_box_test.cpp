@@ -140,13 +140,21 @@ TEST(CMyMessageBoxDlg, LongTextGrowsBoxPanelTextAndMovesButtons) {
 TEST(MessageBoxPresenter, ShowsTheBoxModallyAndAnswersItsResult) {
     MessageBoxPresenter presenter;
     setMessagePresenter(&presenter);
-    // The modal box is answered from the event loop it runs.
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
+    // The modal box is answered from the event loop it runs, once it is on
+    // screen, however long showing it takes.
+    bool answered = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<CMyMessageBoxDlg*>(QApplication::activeModalWidget());
+        if (box != nullptr && box->isVisible()) {
+            poll.stop();
+            answered = true;
             pressKey(box, Qt::Key_Return);
         }
     });
+    poll.start(10);
     EXPECT_EQ(showMessage("Speichern?", MessageStyle::YesNoCancel), MessageResult::Yes);
+    EXPECT_TRUE(answered) << "the box was not shown modally";
     setMessagePresenter(nullptr);
 }
 
