@@ -94,13 +94,15 @@ TEST(QPainterSurface, FontsScaleWithPointsAndDpiAndArialIsSubstituted) {
     surface.setFont(FontSpec{"Arial", 20, kWeightNormal});
     const Size large = surface.textExtent("000");
     EXPECT_EQ(painter.font().pixelSize(), 20 * 300 / 72);
-    EXPECT_EQ(QFontInfo(painter.font()).family(), "Liberation Sans");
+    ASSERT_EQ(QFontInfo(painter.font()).family(), "Liberation Sans")
+        << "fonts-liberation2 missing: run scripts/install-deps.sh";
     EXPECT_NEAR(large.height, 2 * small.height, 2);
     EXPECT_NEAR(large.width, 2 * small.width, 3);
     // Liberation Sans digits are 0.556 em wide, as those of the face it stands in for.
     EXPECT_NEAR(large.width, 3 * 0.556 * (20 * 300 / 72), 3);
     surface.setFont(FontSpec{"Small Fonts", 6, kWeightNormal});
-    EXPECT_EQ(QFontInfo(painter.font()).family(), "DejaVu Sans");
+    EXPECT_EQ(QFontInfo(painter.font()).family(), "DejaVu Sans")
+        << "fonts-dejavu-core missing: run scripts/install-deps.sh";
 }
 
 TEST(QPainterSurface, TextIsDrawnInItsColourAndCutAtItsRectangle) {
