@@ -3,7 +3,8 @@
 #include "core/strings.h"
 #include "document/cal_reader.h"
 
-#include <array>
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 #include <ostream>
 
@@ -12,40 +13,33 @@ namespace {
 
 constexpr int kMessageCannotOpen = 130;
 
-template <std::size_t N>
-void writeList(std::ostream& out, const std::array<std::string, N>& texts) {
-    out << '[';
-    for (std::size_t i = 0; i < N; ++i)
-        out << (i ? "," : "") << jsonString(texts[i]);
-    out << ']';
-}
+using Json = nlohmann::ordered_json;
 
 bool hasEntry(const CalendarDocument& doc, int m, int d) {
     return !doc.dayText[m][d].empty() || doc.dayColour[m][d] != 0;
 }
 
-void writeJson(std::ostream& out, const CalendarDocument& doc) {
+Json calendarJson(const CalendarDocument& doc) {
     const MarginRect& r = doc.margins;
-    out << "{\"showHolidays\":" << doc.showHolidays << ",\"region\":" << doc.region
-        << ",\"dayFrames\":" << doc.dayFrames << ",\"margins\":[" << r.left << ',' << r.top << ','
-        << r.right << ',' << r.bottom << "],\"fontSize\":" << doc.fontSize
-        << ",\"titlePhoto\":" << jsonString(doc.titlePhoto)
-        << ",\"titleText\":" << jsonString(doc.titleText) << ",\"monthPhoto\":";
-    writeList(out, doc.monthPhoto);
-    out << ",\"monthText\":";
-    writeList(out, doc.monthText);
-    out << ",\"days\":[";
-    bool first = true;
+    Json days = Json::array();
     for (int m = 0; m < kMonthCount; ++m)
-        for (int d = 0; d < kDaySlotCount; ++d) {
-            if (!hasEntry(doc, m, d))
-                continue;
-            out << (first ? "" : ",") << "{\"month\":" << m << ",\"day\":" << d
-                << ",\"colour\":" << doc.dayColour[m][d]
-                << ",\"text\":" << jsonString(doc.dayText[m][d]) << '}';
-            first = false;
-        }
-    out << "]}\n";
+        for (int d = 0; d < kDaySlotCount; ++d)
+            if (hasEntry(doc, m, d))
+                days.push_back({{"month", m},
+                                {"day", d},
+                                {"colour", doc.dayColour[m][d]},
+                                {"text", doc.dayText[m][d]}});
+    return {{"showHolidays", doc.showHolidays}, {"region", doc.region},
+            {"dayFrames", doc.dayFrames},       {"margins", {r.left, r.top, r.right, r.bottom}},
+            {"fontSize", doc.fontSize},         {"titlePhoto", doc.titlePhoto},
+            {"titleText", doc.titleText},       {"monthPhoto", doc.monthPhoto},
+            {"monthText", doc.monthText},       {"days", std::move(days)}};
+}
+
+// Texts are UTF-8 after reading; a stray invalid byte becomes U+FFFD rather than
+// aborting the output.
+std::string dumpJson(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 const char* onOff(std::int32_t flag) {
@@ -82,35 +76,7 @@ void writeSummary(std::ostream& out, const CalendarDocument& doc) {
 } // namespace
 
 std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
+    return dumpJson(Json(std::string(text)));
 }
 
 std::string markupToPlainText(std::string_view markup) {
@@ -151,7 +117,7 @@ int runShowCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
         return exitFailure;
     }
     if (json)
-        writeJson(out, doc);
+        out << dumpJson(calendarJson(doc)) << '\n';
     else
         writeSummary(out, doc);
     return exitOk;

@@ -7,7 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6
-  qt6-qpa-plugins libgl-dev
+  qt6-qpa-plugins libgl-dev qt6-translations-l10n
+  nlohmann-json3-dev
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth imagemagick
