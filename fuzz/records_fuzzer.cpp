@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the record decoding and, as a whole vdt file, to the
 // scan of contacts and appointments. Any input must be read without crashing
-// or reading out of bounds.
+// or reading out of bounds, and a decoded record saved again must read back to
+// the same saved form.
 
 #include "core/registry.h"
 #include "records/appointment.h"
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 namespace {
@@ -36,14 +38,31 @@ void writeFile(const std::string& path, const std::uint8_t* data, std::size_t si
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
+// The payload bytes a record writes.
+template <typename Record>
+std::vector<std::uint8_t> payloadOf(Record& record) {
+    RecordStream out(RecordStream::Direction::Writing);
+    record.Serialize(out);
+    const auto written = out.written();
+    return {written.begin(), written.end()};
+}
+
+// Decodes the bytes as a record and writes it; what it writes must read back to a
+// record that writes the very same bytes.
 template <typename Record>
 void decode(const std::uint8_t* data, std::size_t size) {
     Record record;
     RecordStream in(RecordStream::Direction::Reading);
     in.load({data, size});
     record.Serialize(in);
-    RecordStream out(RecordStream::Direction::Writing);
-    record.Serialize(out);
+    const std::vector<std::uint8_t> saved = payloadOf(record);
+    Record reread;
+    RecordStream again(RecordStream::Direction::Reading);
+    again.load(saved);
+    reread.Serialize(again);
+    if (payloadOf(reread) != saved) {
+        std::abort();
+    }
 }
 
 template <typename Record>

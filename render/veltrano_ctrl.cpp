@@ -173,13 +173,13 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
             captionRect.right = dest.right;
             captionRect.top = dest.bottom + small / 5;
             const FontSpec previous = surface->font();
+            // The grid keeps the place a full-size caption gives it, so that the
+            // months of the year sheet stay in line however small their captions.
+            surface->setFont(kCaptionFont);
+            const std::int32_t height = surface->textExtent(caption).height;
             const std::string shown =
                 compact ? fitCaption(*surface, caption, captionRect.width()) : caption;
-            if (!compact) {
-                surface->setFont(kCaptionFont);
-            }
-            const std::int32_t height =
-                surface->drawText(captionRect, shown, TextRight | TextSingleLine | TextNoPrefix);
+            surface->drawText(captionRect, shown, TextRight | TextSingleLine | TextNoPrefix);
             gridArea.top = std::max(gridArea.top, captionRect.top + height + gap);
             surface->setFont(previous);
         }

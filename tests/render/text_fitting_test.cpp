@@ -60,7 +60,8 @@ TEST(TextFitting, DayTextsWithAWordWiderThanTheirCellAreDrawnSmaller) {
 
 // A compact page of the year sheet, 401 × 886 units at 254 dpi: the 400 × 300
 // photo is 391 wide, and so is the caption's room under it. A character is 17
-// units at 10 points, 12 at 7, 10 at 6, 8 at 5.
+// units at 10 points, 12 at 7, 10 at 6, 8 at 5. The photo ends at 325, the caption
+// starts 10 units below.
 TEST(TextFitting, YearSheetCaptionsShrinkToTheirPageThenEndInAnEllipsis) {
     const struct {
         std::string caption;
@@ -94,6 +95,11 @@ TEST(TextFitting, YearSheetCaptionsShrinkToTheirPageThenEndInAnEllipsis) {
         EXPECT_EQ(op->state.font.points, c.points) << c.caption;
         EXPECT_EQ(op->rect.width(), 391);
         EXPECT_EQ(op->flags, TextRight | TextSingleLine | TextNoPrefix);
+        // The grid stays where a full-size caption puts it, in line with its neighbours:
+        // 335 + 35 (10 points) + 100 (10 mm), deflated by 4.
+        const RecordedOp* grid = textOp(printer.page.ops(), "Januar");
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(grid->rect.top, 474) << c.caption;
         EXPECT_TRUE(job.endJob());
     }
 }
