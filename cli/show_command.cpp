@@ -29,6 +29,7 @@ void writeJson(std::ostream& out, const CalendarDocument& doc) {
     out << "{\"showHolidays\":" << doc.showHolidays << ",\"region\":" << doc.region
         << ",\"dayFrames\":" << doc.dayFrames << ",\"margins\":[" << r.left << ',' << r.top << ','
         << r.right << ',' << r.bottom << "],\"fontSize\":" << doc.fontSize
+        << ",\"weekNumbers\":" << doc.weekNumbers
         << ",\"titlePhoto\":" << jsonString(doc.titlePhoto)
         << ",\"titleText\":" << jsonString(doc.titleText) << ",\"monthPhoto\":";
     writeList(out, doc.monthPhoto);
@@ -59,6 +60,7 @@ void writeSummary(std::ostream& out, const CalendarDocument& doc) {
         << "Margins (mm): left " << r.left << ", top " << r.top << ", right " << r.right
         << ", bottom " << r.bottom << '\n'
         << "Font size:    " << doc.fontSize << " pt\n"
+        << "Week numbers: " << onOff(doc.weekNumbers) << '\n'
         << "Title photo:  " << jsonString(doc.titlePhoto) << '\n'
         << "Title text:   " << jsonString(doc.titleText) << '\n';
     for (int m = 0; m < kMonthCount; ++m) {

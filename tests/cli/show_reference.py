@@ -15,14 +15,14 @@ import tempfile
 
 INT_MIN, INT_MAX = -2**31, 2**31 - 1
 KEYS = ("bild", "text", "feiertage", "bundesland", "colors", "rand",
-        "titeltext", "titelbild", "fontsize", "bildtext")
+        "titeltext", "titelbild", "fontsize", "bildtext", "wochen")
 CANNOT_OPEN = ("Fehler beim \u00d6ffnen\n"
                "Die gew\u00e4hlte Kalenderdatei konnte nicht geladen werden.\n")
 
 
 def new_calendar():
     return {"showHolidays": 1, "region": 0, "dayFrames": 0, "margins": [25, 30, 25, 20],
-            "fontSize": 12, "titlePhoto": "", "titleText": "",
+            "fontSize": 12, "weekNumbers": 0, "titlePhoto": "", "titleText": "",
             "monthPhoto": [""] * 12, "monthText": [""] * 12,
             "dayText": [[""] * 31 for _ in range(12)],
             "dayColour": [[0] * 31 for _ in range(12)]}
@@ -101,6 +101,9 @@ def read_calendar(data):
             cal["titlePhoto"] = rest(1)
         elif key == "fontsize":
             cal["fontSize"] = number(tok(1))
+        elif key == "wochen":
+            # Only 1 switches week numbers on; anything else counts as absent.
+            cal["weekNumbers"] = 1 if number(tok(1)) == 1 else 0
         elif key == "bildtext":
             m = number(tok(1))
             if 0 <= m <= 11:
