@@ -138,6 +138,7 @@ void CMonthEditPage::onInitDialog() {
     }
     setCheckState(control(1003), values_.showHolidays);
     setCheckState(control(1005), values_.dayFrames);
+    setCheckState(control(1044), values_.weekNumbers);
     fillRegions();
     fillFontSizes();
     const std::string unit = loadString(kUnitString);
@@ -203,6 +204,7 @@ void CMonthEditPage::onOk() {
         }
     }
     values_.dayFrames = checkState(control(1005));
+    values_.weekNumbers = checkState(control(1044));
     values_.margins.left = marginFromText(controlText(1033).toStdString());
     values_.margins.top = marginFromText(controlText(1035).toStdString());
     values_.margins.right = marginFromText(controlText(1034).toStdString());

@@ -51,6 +51,7 @@ struct GeneralValues {
     std::string titleText;
     std::string titlePhoto;
     std::int32_t fontSize = 12;
+    std::int32_t weekNumbers = 0;
 };
 
 struct MonthValues {

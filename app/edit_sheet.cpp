@@ -24,6 +24,7 @@ GeneralValues generalValues(const CalendarDocument& document) {
     values.titleText = document.titleText;
     values.titlePhoto = document.titlePhoto;
     values.fontSize = document.fontSize;
+    values.weekNumbers = document.weekNumbers;
     return values;
 }
 
@@ -83,6 +84,7 @@ bool EditSheet::finish(CalendarDocument& document) const {
     document.titleText = values.titleText;
     document.titlePhoto = values.titlePhoto;
     document.fontSize = values.fontSize;
+    document.weekNumbers = values.weekNumbers;
     return true;
 }
 

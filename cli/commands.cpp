@@ -12,7 +12,7 @@ namespace veltrano::cli {
 namespace {
 
 constexpr std::array commandTable = {
-    Command{"holidays", "--year Y [--region R] [--lang N]", runHolidays},
+    Command{"holidays", "--year Y|FIRST..LAST [--region R] [--lang N]", runHolidays},
     Command{"show", "FILE.cal [--json]", runShowCommand},
     Command{"import-birthdays", "FILE.cal --from contacts|appointments [--out OUT.cal]",
             runImportBirthdaysCommand},

@@ -1,7 +1,9 @@
-// veltrano-cli holidays --year Y [--region R] [--lang N]
-// One line per holiday of the region's list, in list order:
+// veltrano-cli holidays --year Y|FIRST..LAST [--region R] [--lang N]
+// For each year in order, one line per holiday of the region's list that the
+// region observes that year, in list order:
 //   YYYY-MM-DD <tab> holiday number <tab> name
-// with "-" for the date where the rule gives none.
+// A range of years runs in one process, so that scripts checking many years
+// do not pay the start-up once per year.
 
 #include "cli/command.h"
 #include "cli/options.h"
@@ -21,9 +23,6 @@ constexpr std::int32_t firstYear = 1900;
 constexpr std::int32_t lastYear = 2100;
 
 std::string isoDate(const DateValue& date) {
-    if (date.isEmpty()) {
-        return "-";
-    }
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year, date.month, date.day);
     return buffer;
@@ -42,6 +41,31 @@ void useLanguage(std::int32_t language) {
     }
 }
 
+// Reads "Y" or "FIRST..LAST" (FIRST <= LAST), every year within 1900..2100.
+bool parseYears(std::string_view text, std::int32_t& first, std::int32_t& last) {
+    const std::size_t dots = text.find("..");
+    if (dots == std::string_view::npos) {
+        if (!parseIntInRange(text, firstYear, lastYear, first)) {
+            return false;
+        }
+        last = first;
+        return true;
+    }
+    return parseIntInRange(text.substr(0, dots), firstYear, lastYear, first) &&
+           parseIntInRange(text.substr(dots + 2), first, lastYear, last);
+}
+
+void printYear(HolidayList& list, std::int32_t year, std::ostream& out) {
+    list.computeDates(year);
+    for (std::int32_t i = 0; i < list.count(); ++i) {
+        const DateValue date = list.date(i);
+        if (!date.isEmpty()) {
+            out << isoDate(date) << '\t' << list.holidayNumber(i) << '\t' << list.holidayName(i)
+                << '\n';
+        }
+    }
+}
+
 } // namespace
 
 int runHolidays(const CommandArgs& args, std::ostream& out, std::ostream& err) {
@@ -49,13 +73,15 @@ int runHolidays(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     if (!options.error.empty()) {
         return usageError(err, options.error);
     }
-    std::int32_t year = 0;
+    std::int32_t first = 0;
+    std::int32_t last = 0;
     const auto yearText = options.values.find("year");
     if (yearText == options.values.end()) {
         return usageError(err, "holidays: --year is required");
     }
-    if (!parseIntInRange(yearText->second, firstYear, lastYear, year)) {
-        return usageError(err, "holidays: --year must be a year from 1900 to 2100");
+    if (!parseYears(yearText->second, first, last)) {
+        return usageError(err, "holidays: --year must be a year from 1900 to 2100, or a range "
+                               "FIRST..LAST of such years");
     }
     std::int32_t region = 0;
     if (const auto it = options.values.find("region");
@@ -75,10 +101,8 @@ int runHolidays(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     HolidayList list;
     list.region = region;
     list.setRegionDefaults();
-    list.computeDates(year);
-    for (std::int32_t i = 0; i < list.count(); ++i) {
-        out << isoDate(list.date(i)) << '\t' << list.holidayNumber(i) << '\t' << list.holidayName(i)
-            << '\n';
+    for (std::int32_t year = first; year <= last; ++year) {
+        printYear(list, year, out);
     }
     return exitOk;
 }

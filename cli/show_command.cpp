@@ -31,9 +31,10 @@ Json calendarJson(const CalendarDocument& doc) {
                                 {"text", doc.dayText[m][d]}});
     return {{"showHolidays", doc.showHolidays}, {"region", doc.region},
             {"dayFrames", doc.dayFrames},       {"margins", {r.left, r.top, r.right, r.bottom}},
-            {"fontSize", doc.fontSize},         {"titlePhoto", doc.titlePhoto},
-            {"titleText", doc.titleText},       {"monthPhoto", doc.monthPhoto},
-            {"monthText", doc.monthText},       {"days", std::move(days)}};
+            {"fontSize", doc.fontSize},         {"weekNumbers", doc.weekNumbers},
+            {"titlePhoto", doc.titlePhoto},     {"titleText", doc.titleText},
+            {"monthPhoto", doc.monthPhoto},     {"monthText", doc.monthText},
+            {"days", std::move(days)}};
 }
 
 // Texts are UTF-8 after reading; a stray invalid byte becomes U+FFFD rather than
@@ -53,6 +54,7 @@ void writeSummary(std::ostream& out, const CalendarDocument& doc) {
         << "Margins (mm): left " << r.left << ", top " << r.top << ", right " << r.right
         << ", bottom " << r.bottom << '\n'
         << "Font size:    " << doc.fontSize << " pt\n"
+        << "Week numbers: " << onOff(doc.weekNumbers) << '\n'
         << "Title photo:  " << jsonString(doc.titlePhoto) << '\n'
         << "Title text:   " << jsonString(doc.titleText) << '\n';
     for (int m = 0; m < kMonthCount; ++m) {

@@ -98,12 +98,18 @@ void readCaption(CalendarDocument& doc, const RecordFields& f) {
         doc.monthText[m] = f.field(2);
 }
 
+// Our own record: only "1" switches the week numbers on; any other value
+// counts as absent.
+void readWeekNumbers(CalendarDocument& doc, const RecordFields& f) {
+    doc.weekNumbers = f.number(1) == 1 ? 1 : 0;
+}
+
 struct RecordKind {
     std::string_view key; // lower case
     void (*read)(CalendarDocument&, const RecordFields&);
 };
 
-constexpr std::array<RecordKind, 10> kRecordKinds = {{
+constexpr std::array<RecordKind, 11> kRecordKinds = {{
     {"bild", readPhoto},
     {"text", readDay},
     {"feiertage", readHolidays},
@@ -114,6 +120,7 @@ constexpr std::array<RecordKind, 10> kRecordKinds = {{
     {"titelbild", readTitlePhoto},
     {"fontsize", readFontSize},
     {"bildtext", readCaption},
+    {"wochen", readWeekNumbers},
 }};
 
 constexpr std::size_t kLongestKey = 10;

@@ -92,6 +92,10 @@ std::string formatCalendarFile(const CalendarDocument& document) {
         out.key("TitelText").text(textField(document.titleText)).end();
     writeMonths(out, document);
     writeDays(out, document);
+    // Records the original program does not know come after all of its own,
+    // which it skips; written only when set, so a file without it reads as off.
+    if (document.weekNumbers == 1)
+        out.key("Wochen").number(1).end();
     return out.take();
 }
 

@@ -52,10 +52,11 @@ struct CalendarDocument {
     std::int32_t showHolidays = 1;                   // switch
     std::int32_t region = 0;                         // holiday region 0..42
     std::string titlePhoto;
-    std::string titleText;      // CR LF breaks
-    std::int32_t fontSize = 12; // day numbers, points
-    std::int32_t untitled = 1;  // never loaded from or saved to a file
-    std::int32_t modified = 0;  // has changes that are not saved
+    std::string titleText;        // CR LF breaks
+    std::int32_t fontSize = 12;   // day numbers, points
+    std::int32_t weekNumbers = 0; // switch: ISO week numbers left of the month grids
+    std::int32_t untitled = 1;    // never loaded from or saved to a file
+    std::int32_t modified = 0;    // has changes that are not saved
 
     friend bool operator==(const CalendarDocument&, const CalendarDocument&) = default;
 };

@@ -1,5 +1,6 @@
 #include "render/month_grid.h"
 
+#include "core/date_week.h"
 #include "core/strings.h"
 #include "render/text_layout.h"
 
@@ -97,6 +98,11 @@ void drawMark(DrawingSurface& surface, const Rect& shape) {
     surface.drawEllipse(shape);
 }
 
+MonthGridGeometry computeDayColumns(const Rect& area, const DateValue& pageMonth);
+void addWeekColumn(MonthGridGeometry& grid, const Rect& outer, std::int32_t width,
+                   const DateValue& pageMonth);
+void drawWeekNumbers(DrawingSurface& surface, const MonthGridGeometry& grid, const FontSpec& font);
+
 } // namespace
 
 Colour dayColourValue(std::int32_t dayColour) {
@@ -113,11 +119,26 @@ std::int32_t saneFontSize(std::int32_t points) {
     return std::clamp(points, kMinFontPoints, kMaxFontPoints);
 }
 
-MonthGridGeometry computeMonthGrid(const Rect& area, const DateValue& pageMonth) {
+MonthGridGeometry computeMonthGrid(const Rect& area, const DateValue& pageMonth, bool weekColumn) {
     MonthGridGeometry grid;
     if (area.isEmpty() || pageMonth.isEmpty() || pageMonth.month < 1 || pageMonth.month > 12) {
         return grid;
     }
+    const Rect outer = area;
+    const std::int32_t weekWidth = weekColumn ? outer.width() / 15 : 0;
+    const Rect days{outer.left + weekWidth, outer.top, outer.right, outer.bottom};
+    grid = computeDayColumns(days, pageMonth);
+    grid.titleRect = outer;
+    if (weekColumn && grid.dayCount > 0) {
+        addWeekColumn(grid, outer, weekWidth, pageMonth);
+    }
+    return grid;
+}
+
+namespace {
+
+MonthGridGeometry computeDayColumns(const Rect& area, const DateValue& pageMonth) {
+    MonthGridGeometry grid;
     DateValue first = pageMonth;
     first.day = 1;
     grid.rowHeight = area.height() / 8;
@@ -146,9 +167,38 @@ MonthGridGeometry computeMonthGrid(const Rect& area, const DateValue& pageMonth)
     return grid;
 }
 
+// The week of a row is the ISO week of the day in its Thursday column, which
+// is the week of every day in the row.
+void addWeekColumn(MonthGridGeometry& grid, const Rect& outer, std::int32_t width,
+                   const DateValue& pageMonth) {
+    grid.weekRows = (grid.lead + grid.dayCount + 6) / 7;
+    const std::int32_t weeksTop = outer.top + 2 * grid.rowHeight;
+    for (std::int32_t row = 0; row < grid.weekRows; ++row) {
+        const std::int32_t top = weeksTop + row * grid.rowHeight;
+        const auto r = static_cast<std::size_t>(row);
+        grid.weekRects[r] = Rect{outer.left, top, outer.left + width, top + grid.rowHeight};
+        grid.weekNumbers[r] =
+            isoWeekNumber(pageMonth.year, pageMonth.month, 7 * row + 4 - grid.lead);
+    }
+}
+
+void drawWeekNumbers(DrawingSurface& surface, const MonthGridGeometry& grid, const FontSpec& font) {
+    if (grid.weekRows == 0) {
+        return;
+    }
+    surface.setFont(font);
+    surface.setTextColour(kWeekNumberGrey);
+    for (std::int32_t row = 0; row < grid.weekRows; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        surface.drawText(grid.weekRects[r], std::to_string(grid.weekNumbers[r]), kCentredLine);
+    }
+}
+
+} // namespace
+
 void drawMonthGrid(DrawingSurface& surface, const Rect& area, const MonthGridData& data,
                    bool compact) {
-    const MonthGridGeometry grid = computeMonthGrid(area, data.pageMonth);
+    const MonthGridGeometry grid = computeMonthGrid(area, data.pageMonth, data.weekNumbers);
     if (grid.dayCount == 0) {
         return;
     }
@@ -183,6 +233,7 @@ void drawMonthGrid(DrawingSurface& surface, const Rect& area, const MonthGridDat
             drawDayTexts(surface, grid, data, day, t, textFont);
         }
     }
+    drawWeekNumbers(surface, grid, gridFont(compact ? 6 : 8));
     surface.restore();
 }
 
@@ -214,7 +265,7 @@ Rect previewMarkRect(const MonthGridGeometry& grid, std::int32_t day, Size digit
 } // namespace
 
 void drawPreviewGrid(DrawingSurface& surface, const Rect& area, const MonthGridData& data) {
-    const MonthGridGeometry grid = computeMonthGrid(area, data.pageMonth);
+    const MonthGridGeometry grid = computeMonthGrid(area, data.pageMonth, data.weekNumbers);
     if (grid.dayCount == 0) {
         return;
     }
@@ -239,6 +290,8 @@ void drawPreviewGrid(DrawingSurface& surface, const Rect& area, const MonthGridD
         }
         surface.drawText(grid.numberRect(day), std::to_string(day), kCentredLine);
     }
+    const std::int32_t weekPoints = std::max(5, numberFont.points - 2);
+    drawWeekNumbers(surface, grid, gridFont(weekPoints, weekPoints >= 8 ? kGridFace : kSmallFace));
     surface.restore();
 }
 

@@ -37,7 +37,11 @@ struct MonthGridData {
     std::array<std::int32_t, kGridDaySlots> dayColours{}; // day colour values
     bool dayFrames = true;                                // frame every day cell
     std::int32_t fontSize = 12;                           // day numbers, points
+    bool weekNumbers = false; // ISO week numbers in a column left of the days
 };
+
+inline constexpr int kGridWeekRows = 6;
+inline constexpr Colour kWeekNumberGrey = rgb(128, 128, 128);
 
 // Cell geometry of one grid, all in device units (integer divisions truncate).
 struct MonthGridGeometry {
@@ -53,6 +57,13 @@ struct MonthGridGeometry {
     std::array<Rect, kGridDaySlots> cellRects;
     std::array<Rect, kGridDaySlots> numberRects;
     std::array<std::int32_t, kGridDaySlots> weekdays{}; // 0 = Monday .. 6 = Sunday
+    // With the week column: one rectangle per week row in use (weekRows of
+    // them) at the area's left, as tall as a row, and its ISO week number.
+    // The week column takes area width / 15, and the seven day columns share
+    // the rest; without it weekRows is 0.
+    std::int32_t weekRows = 0;
+    std::array<Rect, kGridWeekRows> weekRects;
+    std::array<std::int32_t, kGridWeekRows> weekNumbers{};
 
     Rect cellRect(std::int32_t day) const { return cellRects[static_cast<std::size_t>(day - 1)]; }
     Rect numberRect(std::int32_t day) const {
@@ -60,20 +71,23 @@ struct MonthGridGeometry {
     }
 };
 
-// The geometry of the grid of pageMonth's month in area. An empty or inverted
-// area, or an empty or invalid date, gives dayCount 0 (nothing is drawn).
-MonthGridGeometry computeMonthGrid(const Rect& area, const DateValue& pageMonth);
+// The geometry of the grid of pageMonth's month in area, with or without the
+// week column. An empty or inverted area, or an empty or invalid date, gives
+// dayCount 0 (nothing is drawn).
+MonthGridGeometry computeMonthGrid(const Rect& area, const DateValue& pageMonth,
+                                   bool weekColumn = false);
 
 // The printed grid. Full form: title "<month> <year>" in 30-point bold Arial,
 // numbers in data.fontSize points with the holiday name and day text under
 // them in 8 points. Compact form: title without year in 11 points, numbers in
-// 10 points, no texts.
+// 10 points, no texts. Week numbers, when on, in grey: 8 points, compact 6.
 void drawMonthGrid(DrawingSurface& surface, const Rect& area, const MonthGridData& data,
                    bool compact);
 
 // The preview grid: the number font is the largest of 11 down to 5 points
 // whose digit height plus 2 is below the row height ("Small Fonts" below 8
-// points); days with a text have bold numbers; no texts are drawn.
+// points); days with a text have bold numbers; no texts are drawn. Week
+// numbers, when on, in grey two points smaller (at least 5).
 void drawPreviewGrid(DrawingSurface& surface, const Rect& area, const MonthGridData& data);
 
 } // namespace veltrano

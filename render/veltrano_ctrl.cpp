@@ -225,6 +225,7 @@ void fillPageControls(PageControls& controls, const CalendarDocument& document, 
         CVeltranoCtrl& page = controls[m];
         page.dayFrames = document.dayFrames != 0;
         page.fontSize = document.fontSize;
+        page.weekNumbers = document.weekNumbers == 1;
         page.setPhotoPath(document.monthPhoto[m]);
         page.caption = document.monthText[m];
         page.dayTexts = document.dayText[m];

@@ -15,7 +15,7 @@ using namespace TemplateStyle;
 constexpr std::uint32_t kEdit = Visible | TabStop | Border | EditAutoHScroll;
 constexpr std::uint32_t kLabel = Visible | StaticLeft;
 
-constexpr std::array<DialogControl, 25> kControls = {{
+constexpr std::array<DialogControl, 26> kControls = {{
     {1006, "BUTTON", "<head><b> Titelblatt", Visible, {7, 7, 150, 12}},
     {-1, "STATIC", "Foto für Titelblatt:", kLabel, {7, 24, 150, 9}},
     {1007, "BUTTON", "", Visible | OwnerDrawButton, {7, 34, 150, 92}},
@@ -45,6 +45,11 @@ constexpr std::array<DialogControl, 25> kControls = {{
     {1034, "EDIT", "", kEdit, {222, 167, 50, 12}},
     {-1, "STATIC", "Rand unten:", kLabel, {165, 185, 55, 9}},
     {1036, "EDIT", "", kEdit, {222, 183, 50, 12}},
+    {1044,
+     "BUTTON",
+     "Kalenderwochen anzeigen",
+     Visible | TabStop | AutoCheckBox,
+     {165, 201, 148, 10}},
 }};
 
 } // namespace

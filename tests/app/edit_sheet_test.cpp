@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <deque>
 
@@ -139,6 +140,28 @@ TEST(EditSheet, CancelAfterEditsOnSeveralPagesLeavesTheDocumentAlone) {
     click(&open.edit.sheet(), kSheetCancel);
     EXPECT_FALSE(open.edit.finish(document));
     EXPECT_EQ(document, sampleDocument());
+}
+
+// The switch is clicked where a person clicks it (its box) and the sheet closed
+// with its OK button; opened again, the page shows the stored state.
+TEST(EditSheet, WeekNumberSwitchIsClickedOnAndOff) {
+    CalendarDocument document = sampleDocument();
+    for (const int expected : {1, 0}) {
+        SCOPED_TRACE(expected);
+        OpenSheet open(document, 0, 2026);
+        auto* box = field<QAbstractButton>(&open.general(), 1044);
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(box->isVisible());
+        EXPECT_EQ(box->text(), QStringLiteral("Kalenderwochen anzeigen"));
+        EXPECT_EQ(box->isChecked(), expected == 0);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        EXPECT_EQ(box->isChecked(), expected == 1);
+        auto* ok = field<QAbstractButton>(&open.edit.sheet(), kSheetOk);
+        ASSERT_NE(ok, nullptr);
+        QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+        ASSERT_TRUE(open.edit.finish(document));
+        EXPECT_EQ(document.weekNumbers, expected);
+    }
 }
 
 TEST(EditSheet, GeneralPageReadsFontSizeAndMarginsOnOk) {

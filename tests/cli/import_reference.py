@@ -2,13 +2,15 @@
 """Checks `veltrano-cli import-birthdays` against a reading of the vdt record
 files written here from the file format alone.
 
-For a series of generated contact and appointment files (free blocks, foreign
+For a series of generated contact and appointment files (free areas, foreign
 record types, damaged blocks, chains past the end, short payloads, odd text
-counts, Windows-1252 texts) the script computes which birthdays land on which
-day, the count the tool must report, and the bytes the record file must hold
-afterwards (damaged blocks zeroed, nothing else changed), then runs the tool
-with the product folders registered under a temporary XDG_CONFIG_HOME and
-compares the written calendar, the message and the record file.
+counts, Windows-1252 texts) the generator notes, piece by piece as it writes
+them, which birthday each record carries and which blocks are damaged. From
+those notes alone the script knows which birthdays land on which day, the
+count the tool must report, and the bytes the record file must hold afterwards
+(damaged blocks zeroed, nothing else changed). It then runs the tool with the
+product folders registered under a temporary XDG_CONFIG_HOME and compares the
+written calendar, the message and the record file.
 
 usage: import_reference.py PATH-TO-veltrano-cli
 """
@@ -22,11 +24,10 @@ import tempfile
 
 BLOCK = 256
 PAYLOAD = 248
-MAX_READ_BLOCKS = 241
 CONTACT, APPOINTMENT = 11, 1
 
 
-# ---------------------------------------------------------------- reading
+# ---------------------------------------------------------------- expectations
 
 
 def decode_1252(raw):
@@ -40,82 +41,12 @@ def decode_1252(raw):
     return "".join(out)
 
 
-def month_and_day(packed):
-    """(month, day) of a packed date, or None for the empty or a refused date."""
-    if packed == 0:
-        return None
-    day, month, year = packed & 0xFF, (packed >> 8) & 0xFF, packed >> 16
-    if not (1 <= day <= 31 and 1 <= month <= 12 and year <= 2100):
-        return None
-    return month, day
-
-
-def c_string(payload, offset):
-    end = payload.index(0, offset)
-    return payload[offset:end], end + 1
-
-
-def contact_birthday(payload):
-    birthday = struct.unpack_from("<I", payload, 8)[0]
-    count = struct.unpack_from("<i", payload, 25)[0]
-    offset, name = 29, b""
-    for index in range(max(0, min(count, 17))):
-        text, offset = c_string(payload, offset)
-        if index == 2:
-            name = text
-    when = month_and_day(birthday)
-    return None if when is None else (when, decode_1252(name))
-
-
-def appointment_birthday(payload):
-    kind, date = struct.unpack_from("<iI", payload, 0)
-    text, _ = c_string(payload, 16)
-    when = month_and_day(date)
-    if kind != 2 or when is None:
-        return None
-    return when, decode_1252(text)
-
-
-def scan(data, record_type):
-    """Payloads of every record of the type, and the file as the scan leaves it."""
-    data = bytearray(data)
-    count = (len(data) + BLOCK - 1) // BLOCK
-
-    def block(i):
-        raw = bytes(data[i * BLOCK:(i + 1) * BLOCK])
-        return raw + bytes(BLOCK - len(raw))
-
-    payloads, p = [], 1
-    while p < count:
-        head = block(p)
-        state, position, blocks, kind = head[0], head[1], head[2], head[3]
-        record_id = struct.unpack_from("<I", head, 4)[0]
-        if state > 1 and record_id > 100000000 and blocks > 1 and position > 1 and p + 1 < count:
-            nxt = block(p + 1)
-            if (struct.unpack_from("<I", nxt, 4)[0] != record_id or nxt[2] != blocks
-                    or nxt[1] != position + 1):
-                data[p * BLOCK:(p + 1) * BLOCK] = bytes(BLOCK)
-                state = kind = blocks = 0
-        if kind != record_type or state == 0:
-            p += blocks if blocks >= 2 else 1
-            continue
-        if p + blocks > count:
-            break
-        used = min(blocks, MAX_READ_BLOCKS)
-        payload = b"".join(block(p + i)[8:] for i in range(used))
-        payloads.append(payload + bytes(60000 - len(payload)))
-        p += max(blocks, 1)
-    return payloads, bytes(data)
-
-
-def expected_days(payloads, reader, start):
-    """Day texts and colours after the import, and the number placed."""
+def expected_days(birthdays, start):
+    """Day texts and colours after the import, and the number placed, from the
+    birthdays the file holds in file order ((month, day), name bytes)."""
     collected, placed = {}, 0
-    for payload in payloads:
-        found = reader(payload)
-        if found is None:
-            continue
-        (month, day), text = found
+    for (month, day), name in birthdays:
+        text = decode_1252(name)
         key = (month - 1, day - 1)
         earlier = collected.get(key, "")
         collected[key] = earlier + "\r\n" + text if earlier else text
@@ -160,71 +91,138 @@ def random_text(rng):
 
 
 def random_date(rng):
+    """A packed date and the (month, day) the import takes from it, None where it
+    must refuse it (empty, day or month out of range, year after 2100)."""
     choice = rng.random()
     if choice < 0.15:
-        return 0
+        return 0, None
     if choice < 0.2:
-        return packed(29, 2, rng.choice([1980, 1981]))
+        return packed(29, 2, rng.choice([1980, 1981])), (2, 29)
     if choice < 0.25:
-        return packed(rng.choice([0, 32, 31]), rng.choice([2, 13, 0]), 1970)
+        day, month = rng.choice([(0, 2), (32, 5), (31, 13), (12, 0)])
+        return packed(day, month, 1970), None
     if choice < 0.3:
-        return packed(rng.randint(1, 28), rng.randint(1, 12), rng.choice([85, 3000, 2100]))
-    return packed(rng.randint(1, 31), rng.randint(1, 12), rng.randint(1900, 2020))
+        day, month = rng.randint(1, 28), rng.randint(1, 12)
+        year = rng.choice([85, 3000, 2100])
+        return packed(day, month, year), None if year > 2100 else (month, day)
+    day, month = rng.randint(1, 31), rng.randint(1, 12)
+    return packed(day, month, rng.randint(1900, 2020)), (month, day)
 
 
-def contact_payload(rng):
+# A payload cut to this many bytes or fewer holds no byte of its date (contacts
+# keep it at byte 8, appointments at byte 4), so nothing is found in it.
+DATELESS = 4
+
+
+def shortened(rng, payload, whole_from):
+    """The payload, one time in ten cut short: either before the date (nothing
+    is found) or somewhere after byte whole_from (the birthday stays whole).
+    Returns the payload and whether the birthday survived."""
+    if rng.random() >= 0.1:
+        return payload, True
+    if rng.random() < 0.5:
+        return payload[:rng.randint(0, DATELESS)], False
+    return payload[:rng.randint(min(whole_from, len(payload)), len(payload))], True
+
+
+def contact_record(rng):
+    """A contact payload and its birthday ((month, day), name) or None."""
     count = rng.choice([17, 17, 17, 20, 3, 2, 0, -4])
     texts = [random_text(rng) for _ in range(max(count, 0))]
     if count > 2 and rng.random() < 0.1:
         texts[2] = b"x" * rng.randint(300, 900)  # a record of several blocks
-    payload = struct.pack("<IiI", packed(1, 1, 2000), 5, random_date(rng)) + bytes(13)
+    date, when = random_date(rng)
+    payload = struct.pack("<IiI", packed(1, 1, 2000), 5, date) + bytes(13)
     payload += struct.pack("<i", count) + b"".join(t + b"\0" for t in texts)
-    if rng.random() < 0.1:
-        payload = payload[:rng.randint(0, len(payload))]  # short payload
-    return payload
+    name = texts[2] if count > 2 else b""
+    # The name is the third text; texts start at byte 29, each ends in a zero.
+    name_end = 29 + sum(len(t) + 1 for t in texts[:3]) if count > 2 else 29
+    payload, whole = shortened(rng, payload, name_end)
+    return payload, (when, name) if whole and when is not None else None, name_end
 
 
-def appointment_payload(rng):
+def appointment_record(rng):
+    """An appointment payload and its birthday, None unless it is of kind 2."""
     kind = rng.choice([2, 2, 2, 1, 3, 0])
-    payload = struct.pack("<iII", kind, random_date(rng), 0) + b"\x09\x1e\xff\x00"
-    payload += random_text(rng) + b"\0" + bytes(4 * 5 + 2 + 4 + 2 + 4 + 4 + 1 + 4 + 4)
+    date, when = random_date(rng)
+    text = random_text(rng)
+    payload = struct.pack("<iII", kind, date, 0) + b"\x09\x1e\xff\x00"
+    payload += text + b"\0" + bytes(4 * 5 + 2 + 4 + 2 + 4 + 4 + 1 + 4 + 4)
     listed = rng.choice([0, 0, 3, 50000])
     payload += struct.pack("<i", listed) + bytes(4 * min(listed, 200))
-    if rng.random() < 0.1:
-        payload = payload[:rng.randint(0, len(payload))]
-    return payload
+    text_end = 16 + len(text) + 1
+    payload, whole = shortened(rng, payload, text_end)
+    found = kind == 2 and whole and when is not None
+    return payload, (when, text) if found else None, text_end
 
 
 def random_file(rng, record_type, pieces=None):
-    make = contact_payload if record_type == CONTACT else appointment_payload
+    """A record file and what it holds: the birthdays of its records of
+    record_type in file order, and the offsets of its damaged blocks."""
+    make = contact_record if record_type == CONTACT else appointment_record
     other = APPOINTMENT if record_type == CONTACT else CONTACT
     data = struct.pack("<BBBBI", 1, 0, 0, 0, 1000) + bytes(248)
+    birthdays, damaged = [], []
     next_id = 1
     for _ in range(rng.randint(0, 60) if pieces is None else pieces):
         roll = rng.random()
         next_id += 1
         if roll < 0.55:
-            data += record_blocks(record_type, next_id, make(rng))
+            payload, birthday, _ = make(rng)
+            data += record_blocks(record_type, next_id, payload)
+            if birthday:
+                birthdays.append(birthday)
         elif roll < 0.65:
             data += record_blocks(rng.choice([other, 5]), next_id, bytes(rng.randint(1, 600)))
-        elif roll < 0.75:
-            data += struct.pack("<BBB", 0, 0, rng.randint(0, 4)) + bytes(253)  # free block
-        elif roll < 0.85:  # damaged, with or without a block continuing it
+        elif roll < 0.75:  # a free area of n blocks
+            n = rng.randint(0, 4)
+            data += struct.pack("<BBB", 0, 0, n) + bytes(253) + bytes(BLOCK * max(n - 1, 0))
+        elif roll < 0.8:  # a block left over from a broken record: zeroed by the scan
             big = 100000001 + rng.randint(0, 5)
+            damaged.append(len(data))
             data += struct.pack("<BBBBI", rng.randint(2, 255), 2, 3, record_type, big) + bytes(
                 [rng.randint(0, 255) for _ in range(248)])
-            if rng.random() < 0.5:
-                data += struct.pack("<BBBBI", 1, 3, 3, record_type, big) + bytes(248)
-        elif roll < 0.9:
+        elif roll < 0.85:  # the same, but continued: read as a record of its three blocks
+            big = 100000001 + rng.randint(0, 5)
+            payload, birthday, whole_from = make(rng)
+            while whole_from > 3 * PAYLOAD:  # its birthday must lie in the three blocks
+                payload, birthday, whole_from = make(rng)
+            payload = payload[:3 * PAYLOAD] + bytes(max(0, 3 * PAYLOAD - len(payload)))
+            heads = [(rng.randint(2, 255), 2), (1, 3), (1, 4)]
+            for i, (state, position) in enumerate(heads):
+                data += struct.pack("<BBBBI", state, position, 3, record_type, big)
+                data += payload[i * PAYLOAD:(i + 1) * PAYLOAD]
+            if birthday:
+                birthdays.append(birthday)
+        elif roll < 0.9:  # a live block without a block count: an empty record
             data += struct.pack("<BBBBI", 1, 0, 0, record_type, next_id) + bytes(248)
-        else:
-            data += bytes([rng.randint(0, 255) for _ in range(BLOCK)])
+        else:  # a block of an unknown record type with arbitrary content
+            data += struct.pack("<BBBBI", 1, 0, 1, 7, next_id)
+            data += bytes([rng.randint(0, 255) for _ in range(PAYLOAD)])
     ending = rng.random()
     if ending < 0.2:
         data += struct.pack("<BBBBI", 1, 0, 9, record_type, 77) + bytes(248)  # chain past the end
-    elif ending < 0.4:
-        data += record_blocks(record_type, 78, make(rng))[:rng.randint(8, 200)]  # partial block
-    return data
+    elif ending < 0.4:  # a one-block record cut off at the end; zeros stand for the rest
+        payload, birthday, whole_from = make(rng)
+        blocks = record_blocks(record_type, 78, payload)
+        if len(blocks) == BLOCK and 8 + whole_from <= BLOCK and rng.random() < 0.5:
+            data += blocks[:rng.randint(8 + whole_from, BLOCK)]
+            if birthday:
+                birthdays.append(birthday)
+        else:
+            data += blocks[:rng.randint(8, 8 + DATELESS)]
+    elif damaged and damaged[-1] == len(data) - BLOCK:
+        # A broken block shows as broken only by the block after it; as the
+        # file's last block it is left as it is (and its chain ends the scan).
+        damaged.pop()
+    return data, birthdays, damaged
+
+
+def zero_blocks(data, offsets):
+    data = bytearray(data)
+    for offset in offsets:
+        data[offset:offset + BLOCK] = bytes(BLOCK)
+    return bytes(data)
 
 
 # ---------------------------------------------------------------- running
@@ -242,15 +240,15 @@ def run(cli, env, *args):
                           check=False)
 
 
-def check_case(cli, work, env, record_type, data, start, problems, label):
+def check_case(cli, work, env, record_type, generated, start, problems, label):
+    data, birthdays, damaged = generated
     folder = os.path.join(work, "murello" if record_type == CONTACT else "tessaplan")
     name = "kontakte.vdt" if record_type == CONTACT else "termine.vdt"
     vdt = os.path.join(folder, "daten", name)
     with open(vdt, "wb") as f:
         f.write(data)
-    payloads, after = scan(data, record_type)
-    reader = contact_birthday if record_type == CONTACT else appointment_birthday
-    days, placed = expected_days(payloads, reader, start)
+    after = zero_blocks(data, damaged)
+    days, placed = expected_days(birthdays, start)
 
     calendar = os.path.join(work, "in.cal")
     out_file = os.path.join(work, "out.cal")
@@ -308,13 +306,13 @@ def main():
         start = {(4, 9): ("alter Text", 3), (0, 0): ("Neujahr", 2), (11, 30): ("", 4)}
         for case in range(40):
             record_type = CONTACT if case % 2 == 0 else APPOINTMENT
-            data = random_file(rng, record_type)
-            check_case(cli, work, env, record_type, data, start if case % 4 < 2 else {}, problems,
+            generated = random_file(rng, record_type)
+            check_case(cli, work, env, record_type, generated, start if case % 4 < 2 else {}, problems,
                        f"case {case}")
         # Files of more than one scan window (1024 blocks).
         for record_type in (CONTACT, APPOINTMENT):
-            data = random_file(rng, record_type, pieces=1500)
-            check_case(cli, work, env, record_type, data, start, problems, f"large {record_type}")
+            generated = random_file(rng, record_type, pieces=1500)
+            check_case(cli, work, env, record_type, generated, start, problems, f"large {record_type}")
         check_not_installed(cli, work, env, problems)
     for problem in problems:
         print(problem)

@@ -32,6 +32,7 @@ CalendarDocument exampleDocument() {
 CalendarDocument fullDocument() {
     CalendarDocument doc;
     doc.dayFrames = 1;
+    doc.weekNumbers = 1;
     doc.margins = {-5, 0, 2147483647, -2147483647 - 1};
     doc.showHolidays = 0;
     doc.region = 42;
@@ -82,6 +83,15 @@ TEST(CalendarFile, RecordsAreWrittenInTheirFixedOrder) {
                                        "Bildtext;7;Sommer,Sonne\r\n"
                                        "Text;0;30;0;\r\n"
                                        "Text;1;2;1;\r\n");
+}
+
+TEST(CalendarFile, WeekNumbersAreWrittenLastAndOnlyWhenOn) {
+    CalendarDocument doc;
+    doc.dayColour[11][30] = 1;
+    const std::string without = formatCalendarFile(doc);
+    EXPECT_EQ(without.find("Wochen"), std::string::npos);
+    doc.weekNumbers = 1;
+    EXPECT_EQ(formatCalendarFile(doc), without + "Wochen;1\r\n");
 }
 
 TEST(CalendarFile, SaveAndLoadGiveTheSameDocument) {
@@ -162,6 +172,9 @@ TEST(CalendarFile, ReadsRecordsAsWritten) {
         {"title text stops at ;", "TitelText; a<br>b ;c",
          [](auto& d) { d.titleText = " a\r\nb "; }},
         {"later record wins", "Fontsize;9\nFontsize;10", [](auto& d) { d.fontSize = 10; }},
+        {"week numbers on", "Feiertage;1\nwochen;1", [](auto& d) { d.weekNumbers = 1; }},
+        {"week numbers: another value is no value", "Wochen;1\nWochen;2", nothing},
+        {"week numbers: no number", "Wochen;ja", nothing},
         {"LF and CR LF line ends", "Fontsize;9\r\nColors;1\nRegion;3\r\n",
          [](auto& d) { d.fontSize = 9, d.dayFrames = 1; }},
         {"one CR dropped at a line end and at the file end", "TitelText;a\r\r\nBild;0;b\r",

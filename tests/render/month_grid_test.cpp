@@ -258,6 +258,78 @@ TEST(MonthGrid, CompactAndPreviewFormsPrintNoTexts) {
     }
 }
 
+TEST(MonthGrid, WeekColumnHoldsTheIsoWeekOfEachRow) {
+    struct WeekCase {
+        int month;
+        int year;
+        std::vector<int> weeks;
+    };
+    const WeekCase cases[] = {
+        {9, 2024, {35, 36, 37, 38, 39, 40}}, // six rows from a Sunday
+        {1, 2027, {53, 1, 2, 3, 4}},         // 1 January in the last week of 2026
+        {12, 2024, {48, 49, 50, 51, 52, 1}}, // 30 December in week 1 of 2025
+        {2, 2027, {5, 6, 7, 8}},             // four rows
+    };
+    for (const WeekCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.month << "/" << c.year);
+        const MonthGridGeometry grid = computeMonthGrid(kArea, monthOf(c.month, c.year), true);
+        ASSERT_EQ(grid.weekRows, static_cast<int>(c.weeks.size()));
+        for (int row = 0; row < grid.weekRows; ++row) {
+            EXPECT_EQ(grid.weekNumbers[static_cast<std::size_t>(row)], c.weeks[row]);
+        }
+    }
+    // The column takes a fifteenth of the width; the seven day columns share
+    // the rest, under a title that still spans the whole area.
+    const MonthGridGeometry grid = computeMonthGrid(kArea, monthOf(9, 2024), true);
+    EXPECT_EQ(grid.weekRects[0], (Rect{10, 222, 57, 323}));
+    EXPECT_EQ(grid.weekRects[5], (Rect{10, 727, 57, 828}));
+    EXPECT_EQ(grid.colWidth, 94);
+    EXPECT_EQ(grid.rowHeight, 101);
+    EXPECT_EQ(grid.titleRect, kArea);
+    EXPECT_EQ(grid.weekdayRects[0].left, 57);
+    EXPECT_EQ(grid.cellRect(1), (Rect{57 + 6 * 94, 222, 57 + 7 * 94 + 1, 324}));
+    EXPECT_EQ(computeMonthGrid(kArea, monthOf(9, 2024)).weekRows, 0);
+}
+
+TEST(MonthGrid, WeekNumbersAreDrawnSmallAndGreyInEveryForm) {
+    struct FormCase {
+        const char* name;
+        int form; // 0 printed, 1 compact, 2 preview
+        FontSpec font;
+    };
+    const FormCase cases[] = {
+        {"printed", 0, FontSpec{"Arial", 8, 400}},
+        {"compact", 1, FontSpec{"Arial", 6, 400}},
+        {"preview", 2, FontSpec{"Arial", 9, 400}}, // two points under its 11-point numbers
+    };
+    for (const FormCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (bool on : {false, true}) {
+            MonthGridData data = pageOf(9, 2024);
+            data.weekNumbers = on;
+            RecordingSurface surface(kDpi, kDpi);
+            if (c.form == 2)
+                drawPreviewGrid(surface, kArea, data);
+            else
+                drawMonthGrid(surface, kArea, data, c.form == 1);
+            std::vector<RecordedOp> grey;
+            for (const RecordedOp& op : textsDrawn(surface)) {
+                if (op.state.textColour == kWeekNumberGrey)
+                    grey.push_back(op);
+            }
+            ASSERT_EQ(grey.size(), on ? 6u : 0u);
+            if (!on)
+                continue;
+            const MonthGridGeometry grid = computeMonthGrid(kArea, data.pageMonth, true);
+            for (std::size_t row = 0; row < grey.size(); ++row) {
+                EXPECT_EQ(grey[row].text, std::to_string(35 + row));
+                EXPECT_EQ(grey[row].rect, grid.weekRects[row]);
+                EXPECT_EQ(grey[row].state.font, c.font);
+            }
+        }
+    }
+}
+
 TEST(MonthGrid, PreviewFontIsTheLargestThatFitsItsRows) {
     struct FontCase {
         int rowHeight;

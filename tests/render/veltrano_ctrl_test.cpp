@@ -258,6 +258,7 @@ TEST(FillPageControls, CopiesEachMonthAndDropsCachedPhotos) {
     CalendarDocument doc;
     doc.dayFrames = 1;
     doc.fontSize = 14;
+    doc.weekNumbers = 1;
     doc.showHolidays = 0;
     doc.monthPhoto[2] = "maerz.jpg";
     doc.monthText[2] = "Schnee";
@@ -268,6 +269,7 @@ TEST(FillPageControls, CopiesEachMonthAndDropsCachedPhotos) {
         const CVeltranoCtrl& c = controls[m];
         EXPECT_EQ(c.pageMonth, firstOf(m + 1, 2027));
         EXPECT_TRUE(c.dayFrames);
+        EXPECT_TRUE(c.weekNumbers);
         EXPECT_EQ(c.fontSize, 14);
         EXPECT_TRUE(c.photoStale);
         EXPECT_EQ(c.photo(), nullptr);
