@@ -98,12 +98,19 @@ void readCaption(CalendarDocument& doc, const RecordFields& f) {
         doc.monthText[m] = f.field(2);
 }
 
+// A year outside the shown range reads as none, so the file opens as one
+// without a year would.
+void readYear(CalendarDocument& doc, const RecordFields& f) {
+    const std::int32_t year = f.number(1);
+    doc.year = isCalendarYear(year) ? year : 0;
+}
+
 struct RecordKind {
     std::string_view key; // lower case
     void (*read)(CalendarDocument&, const RecordFields&);
 };
 
-constexpr std::array<RecordKind, 10> kRecordKinds = {{
+constexpr std::array<RecordKind, 11> kRecordKinds = {{
     {"bild", readPhoto},
     {"text", readDay},
     {"feiertage", readHolidays},
@@ -114,6 +121,7 @@ constexpr std::array<RecordKind, 10> kRecordKinds = {{
     {"titelbild", readTitlePhoto},
     {"fontsize", readFontSize},
     {"bildtext", readCaption},
+    {"jahr", readYear},
 }};
 
 constexpr std::size_t kLongestKey = 10;

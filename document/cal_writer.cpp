@@ -92,6 +92,9 @@ std::string formatCalendarFile(const CalendarDocument& document) {
         out.key("TitelText").text(textField(document.titleText)).end();
     writeMonths(out, document);
     writeDays(out, document);
+    // After every record the original format knows, which its readers skip.
+    if (isCalendarYear(document.year))
+        out.key("Jahr").number(document.year).end();
     return out.take();
 }
 
