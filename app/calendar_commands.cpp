@@ -1,5 +1,6 @@
 #include "app/calendar_commands.h"
 
+#include "app/change_name.h"
 #include "app/command_ids.h"
 #include "core/clock.h"
 #include "core/message_presenter.h"
@@ -23,6 +24,7 @@ constexpr int kNewCalendarName = 132;
 constexpr int kMessageClearAll = 141;
 constexpr int kMessageLanguageChanged = 143;
 constexpr int kMessageSaveChanges = 146;
+constexpr int kMessageManualNotOpened = 29821;
 
 // Shown when the multi-day dialog is confirmed with dates that give no range.
 constexpr char kMultiDayNothingEntered[] =
@@ -67,18 +69,23 @@ std::string manualPath(const std::string& programFolder, int language) {
 
 CalendarCommands::CalendarCommands(FileDialogs& files, CalendarDialogs& dialogs,
                                    DocumentOpener& opener)
-    : files_(files), dialogs_(dialogs), opener_(opener), calendarYear_(currentDate().year) {
+    : files_(files), dialogs_(dialogs), opener_(opener),
+      history_([this](const CalendarDocument& snapshot) { restore(snapshot); }) {
     resetDocument(document_);
+    document_.year = currentDate().year;
+    QObject::connect(&history_, &DocumentHistory::stepChanged, &history_, [this] {
+        document_.modified = history_.isAtSavedState() ? 0 : 1;
+        refreshPages();
+    });
 }
 
 void CalendarCommands::openLastCalendar(StartupSettings& settings, bool fileGiven) {
     settings.openLastCalendar(document_, currentFilePath_);
-    calendarYear_ = currentDate().year;
     if (fileGiven) {
         resetDocument(document_);
         currentFilePath_.clear();
     }
-    refreshPages();
+    startHistory();
 }
 
 bool CalendarCommands::recordLastCalendar(StartupSettings& settings) const {
@@ -123,6 +130,12 @@ CommandOutcome CalendarCommands::execute(int commandId) {
     case kManual:
         openManual();
         break;
+    case kUndo:
+        history_.undo();
+        break;
+    case kRedo:
+        history_.redo();
+        break;
     case kChooseLanguage:
         return chooseLanguage() ? CommandOutcome::CloseWindow : CommandOutcome::Done;
     case kExit:
@@ -137,15 +150,23 @@ CommandOutcome CalendarCommands::execute(int commandId) {
 bool CalendarCommands::isEnabled(int commandId) const {
     if (commandId == command::kSave)
         return document_.modified != 0;
+    if (commandId == command::kUndo)
+        return history_.canUndo();
+    if (commandId == command::kRedo)
+        return history_.canRedo();
     return true;
 }
 
 void CalendarCommands::newCalendar() {
     if (document_.modified != 0 && !savePrompt())
         return;
+    // A new calendar is made for the year shown.
+    const std::int32_t year = document_.year;
     resetDocument(document_);
+    document_.year = year;
     currentFilePath_.clear();
     refreshPages();
+    history_.clear();
 }
 
 void CalendarCommands::open() {
@@ -177,7 +198,9 @@ bool CalendarCommands::readInto(const std::string& path) {
         return false;
     }
     currentFilePath_ = path;
-    refreshPages();
+    startHistory();
+    if (fileUsed_)
+        fileUsed_(path);
     return true;
 }
 
@@ -194,6 +217,7 @@ bool CalendarCommands::save() {
         return saveAs();
     if (!writeTo(currentFilePath_))
         return false;
+    history_.markSaved();
     document_.modified = 0;
     return true;
 }
@@ -213,8 +237,11 @@ bool CalendarCommands::saveAs() {
     if (!writeTo(*chosen))
         return false;
     currentFilePath_ = *chosen;
+    history_.markSaved();
     document_.modified = 0;
     refreshPages();
+    if (fileUsed_)
+        fileUsed_(currentFilePath_);
     return true;
 }
 
@@ -238,8 +265,9 @@ bool CalendarCommands::mayClose() {
 void CalendarCommands::edit() {
     const int page = startPage_;
     startPage_ = 0;
-    if (dialogs_.editCalendar(document_, page, calendarYear_))
-        markChanged();
+    const CalendarDocument before = document_;
+    if (dialogs_.editCalendar(document_, page, document_.year))
+        recordChange(before, change_text::kEditSheet);
 }
 
 void CalendarCommands::selectStartPage(int month) {
@@ -248,16 +276,17 @@ void CalendarCommands::selectStartPage(int month) {
 }
 
 void CalendarCommands::chooseYear() {
-    std::int32_t year = calendarYear_;
-    if (!dialogs_.chooseYear(year))
+    std::int32_t year = document_.year;
+    if (!dialogs_.chooseYear(year) || year == document_.year)
         return;
-    calendarYear_ = year;
-    refreshPages();
+    const CalendarDocument before = document_;
+    document_.year = year;
+    recordChange(before, change_text::kYear);
 }
 
 void CalendarCommands::enterMultiDay() {
     MultiDayEntry entry;
-    if (!dialogs_.enterMultiDay(calendarYear_, entry))
+    if (!dialogs_.enterMultiDay(document_.year, entry))
         return;
     if (entry.first.isEmpty() || entry.last.isEmpty() || !entry.first.isEarlier(entry.last)) {
         showMessage(translate(kMultiDayNothingEntered, currentLanguage()),
@@ -272,13 +301,15 @@ void CalendarCommands::enterMultiDay() {
         colour = entry.colour;
     if (!text && !colour)
         return; // both kept: the days stay as they are
+    const CalendarDocument before = document_;
     fillDayRange(document_, entry.first, entry.last, text, colour);
-    markChanged();
+    recordChange(before, change_text::kMultiDay);
 }
 
 void CalendarCommands::importBirthdays() {
+    const CalendarDocument before = document_;
     if (dialogs_.importBirthdays(document_))
-        markChanged();
+        recordChange(before, change_text::kBirthdays);
 }
 
 void CalendarCommands::clearAllEntries() {
@@ -287,13 +318,14 @@ void CalendarCommands::clearAllEntries() {
                     MessageStyle::OkCancel | MessageStyle::IconQuestion | MessageStyle::DefButton2);
     if (answer != MessageResult::Ok)
         return;
+    const CalendarDocument before = document_;
     clearDayEntries(document_);
-    markChanged();
+    recordChange(before, change_text::kClearAll);
 }
 
 bool CalendarCommands::printSheets(PrinterDevice& device) {
     PrintSelection selection;
-    selection.year = calendarYear_;
+    selection.year = document_.year;
     if (!dialogs_.choosePrintSelection(selection))
         return false;
     return printCalendar(device, pages_, document_, selection);
@@ -313,7 +345,13 @@ bool CalendarCommands::chooseLanguage() {
 
 bool CalendarCommands::openManual() {
     const std::string folder = manualFolder_.empty() ? programFolder() : manualFolder_;
-    return opener_.openDocument(manualPath(folder, currentLanguage()));
+    const std::string path = manualPath(folder, currentLanguage());
+    if (opener_.openDocument(path))
+        return true;
+    // Without a browser the manual can still be opened by hand.
+    showMessage(formatString(kMessageManualNotOpened, {path}),
+                MessageStyle::Ok | MessageStyle::IconInformation);
+    return false;
 }
 
 std::string CalendarCommands::heading() const {
@@ -323,14 +361,29 @@ std::string CalendarCommands::heading() const {
 }
 
 void CalendarCommands::refreshPages() {
-    fillPageControls(pages_, document_, calendarYear_);
+    fillPageControls(pages_, document_, document_.year);
     if (pagesChanged_)
         pagesChanged_();
 }
 
-void CalendarCommands::markChanged() {
-    document_.modified = 1;
+void CalendarCommands::startHistory() {
+    if (!isCalendarYear(document_.year))
+        document_.year = currentDate().year;
     refreshPages();
+    history_.clear();
+}
+
+void CalendarCommands::recordChange(const CalendarDocument& before, int commandName) {
+    history_.record(before, document_, changeName(before, document_, loadString(commandName)));
+    refreshPages();
+}
+
+void CalendarCommands::restore(const CalendarDocument& snapshot) {
+    const std::int32_t untitled = document_.untitled;
+    const std::int32_t modified = document_.modified;
+    document_ = snapshot;
+    document_.untitled = untitled;
+    document_.modified = modified;
 }
 
 } // namespace veltrano

@@ -1,9 +1,10 @@
 #pragma once
 // The main view's calendar and every command on it, free of any window: the
-// document, the file it came from, the year shown and the twelve page
-// controls the thumbnails draw. Messages go through the installed message
+// document (with the year shown), the file it came from, its undo history and
+// the twelve page controls the thumbnails draw. Messages go through the installed message
 // presenter; files and secondary dialogs through the interfaces given.
 #include "app/calendar_dialogs.h"
+#include "app/document_history.h"
 #include "app/file_dialogs.h"
 #include "document/calendar_document.h"
 #include "render/print_layouts.h"
@@ -30,7 +31,8 @@ class CalendarCommands {
     CalendarCommands(FileDialogs& files, CalendarDialogs& dialogs, DocumentOpener& opener);
 
     // Start-up: loads the last calendar (a new one when it cannot be read, or
-    // when a file was given on the command line) and shows the current year.
+    // when a file was given on the command line) and shows its stored year,
+    // else the current year.
     void openLastCalendar(StartupSettings& settings, bool fileGiven);
     // End: records the open file, "" for a calendar never saved.
     bool recordLastCalendar(StartupSettings& settings) const;
@@ -57,6 +59,7 @@ class CalendarCommands {
     void edit();
     // A thumbnail was clicked: the next edit opens at that month (1..12).
     void selectStartPage(int month);
+    // Shows another year; a year other than the shown one is an undoable change.
     void chooseYear();
     void enterMultiDay();
     void importBirthdays();
@@ -68,7 +71,8 @@ class CalendarCommands {
     bool printOneSheet(PrinterDevice& device);
     // True when the language was changed and the window is to close.
     bool chooseLanguage();
-    // Opens the manual in the interface language; true when it was handed on.
+    // Opens the manual in the interface language; true when it was handed on,
+    // else tells where the manual is.
     bool openManual();
 
     // The heading line's markup: the file, or "Neuer Kalender" for a new one.
@@ -79,7 +83,9 @@ class CalendarCommands {
     const CalendarDocument& document() const { return document_; }
     CalendarDocument& document() { return document_; }
     const std::string& currentFilePath() const { return currentFilePath_; }
-    std::int32_t calendarYear() const { return calendarYear_; }
+    std::int32_t calendarYear() const { return document_.year; }
+    DocumentHistory& history() { return history_; }
+    const DocumentHistory& history() const { return history_; }
     int startPage() const { return startPage_; }
     PageControls& pages() { return pages_; }
     const PageControls& pages() const { return pages_; }
@@ -88,23 +94,34 @@ class CalendarCommands {
     void setPagesChangedHandler(std::function<void()> handler) {
         pagesChanged_ = std::move(handler);
     }
+    // Called with the path of every calendar read or saved under a new name.
+    void setFileUsedHandler(std::function<void(const std::string&)> handler) {
+        fileUsed_ = std::move(handler);
+    }
     // Where the manual folders are looked for (the program folder by default).
     void setManualFolder(std::string folder) { manualFolder_ = std::move(folder); }
 
   private:
     bool readInto(const std::string& path);
     bool writeTo(const std::string& path);
-    void markChanged();
+    // A calendar was read or made: the year it stores, else the current one,
+    // and no steps to undo.
+    void startHistory();
+    // Records the change from before to the document as one undo step, named
+    // by what changed or else by the string commandName, and shows it.
+    void recordChange(const CalendarDocument& before, int commandName);
+    void restore(const CalendarDocument& snapshot);
 
     FileDialogs& files_;
     CalendarDialogs& dialogs_;
     DocumentOpener& opener_;
     CalendarDocument document_;
     std::string currentFilePath_;
-    std::int32_t calendarYear_;
+    DocumentHistory history_;
     int startPage_ = 0;
     PageControls pages_;
     std::function<void()> pagesChanged_;
+    std::function<void(const std::string&)> fileUsed_;
     std::string manualFolder_;
 };
 

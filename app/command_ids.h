@@ -20,6 +20,11 @@ inline constexpr int kExit = 32814;
 inline constexpr int kManual = 40004;
 inline constexpr int kAbout = 57664;
 inline constexpr int kAppExit = 57665;
+inline constexpr int kUndo = 29800;
+inline constexpr int kRedo = 29801;
+// The recently used calendars in the "Kalender" menu, most recent first.
+inline constexpr int kFirstRecentFile = 29830;
+inline constexpr int kRecentFileCount = 8;
 
 // The twelve thumbnails, January first.
 inline constexpr int kFirstThumbnail = 1006;

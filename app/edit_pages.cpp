@@ -111,11 +111,11 @@ CImageControl* placePhotoPreview(CNewDialog& page, int id) {
     return preview;
 }
 
-std::optional<std::string> askForPhoto(PhotoDialogs* photos) {
+std::optional<std::string> askForPhoto(PhotoDialogs* photos, const std::string& currentPhoto) {
     if (photos == nullptr) {
         return std::nullopt;
     }
-    return photos->choosePhotoToOpen(kPhotoFilter);
+    return photos->choosePhotoToOpen(kPhotoFilter, currentPhoto);
 }
 
 CMonthEditPage::CMonthEditPage(GeneralValues values, PhotoDialogs* photos, QWidget* parent)
@@ -184,7 +184,7 @@ void CMonthEditPage::fillFontSizes() {
 
 void CMonthEditPage::onCommand(int id) {
     if (id == 1008) {
-        if (const auto path = askForPhoto(photos_)) {
+        if (const auto path = askForPhoto(photos_, values_.titlePhoto)) {
             values_.titlePhoto = *path;
             showPhoto(preview_, values_.titlePhoto);
         }

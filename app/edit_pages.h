@@ -65,8 +65,9 @@ struct MonthValues {
 void showPhoto(CImageControl* preview, const std::string& path);
 // Puts a photo preview in place of the owner-drawn button `id` of page.
 CImageControl* placePhotoPreview(CNewDialog& page, int id);
-// Asks for a photo; the chosen path, or nullopt when cancelled.
-std::optional<std::string> askForPhoto(PhotoDialogs* photos);
+// Asks for a photo, starting where currentPhoto ("" for none) lies; the
+// chosen path, or nullopt when cancelled.
+std::optional<std::string> askForPhoto(PhotoDialogs* photos, const std::string& currentPhoto);
 
 // The general page (tab "Kalender"): title page, holidays, print options.
 class CMonthEditPage : public CBgPropertyPage {

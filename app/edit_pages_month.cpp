@@ -248,7 +248,7 @@ void CFotoEditPage::dayColourChanged(int index) {
 
 void CFotoEditPage::onCommand(int id) {
     if (id == 1005) {
-        if (const auto path = askForPhoto(photos_)) {
+        if (const auto path = askForPhoto(photos_, values_.photo)) {
             values_.photo = *path;
             showPhoto(preview_, values_.photo);
         }

@@ -1,8 +1,11 @@
 #include "app/edit_sheet.h"
 
+#include "app/photo_file_dialog.h"
+
 #include "core/clock.h"
 #include "core/date_text.h"
 #include "core/translation.h"
+#include "document/program_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,13 +142,15 @@ QStringList qtNameFilters(const std::string& filter, const QStringList& extraSuf
     return filters;
 }
 
-std::optional<std::string> QtPhotoDialogs::choosePhotoToOpen(const std::string& filter) {
+std::optional<std::string> QtPhotoDialogs::choosePhotoToOpen(const std::string& filter,
+                                                             const std::string& currentPhoto) {
     QStringList suffixes{QStringLiteral("png")};
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         suffixes << QString::fromLatin1(format);
     }
     const QString folder = QDir::currentPath();
-    QFileDialog dialog(parent_, translated(QStringLiteral("Öffnen")));
+    PhotoFileDialog dialog(parent_, translated(QStringLiteral("Öffnen")),
+                           photoStartFolder(currentPhoto, programFolder()));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(qtNameFilters(filter, suffixes));

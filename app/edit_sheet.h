@@ -61,12 +61,13 @@ bool editCalendar(CalendarDocument& document, QWidget* owner, int startPage, std
 // too, since file names here are case-sensitive; "*.*" becomes "*".
 QStringList qtNameFilters(const std::string& filter, const QStringList& extraSuffixes);
 
-// Asks for photos with the desktop's open dialog: existing files only, photos
-// of every format the decoder reads.
+// Asks for photos with the program's photo dialog: existing files only, photos
+// of every format the decoder reads, shown in a preview.
 class QtPhotoDialogs : public PhotoDialogs {
   public:
     explicit QtPhotoDialogs(QWidget* parent) : parent_(parent) {}
-    std::optional<std::string> choosePhotoToOpen(const std::string& filter) override;
+    std::optional<std::string> choosePhotoToOpen(const std::string& filter,
+                                                 const std::string& currentPhoto) override;
 
   private:
     QWidget* parent_;

@@ -22,8 +22,10 @@ class PhotoDialogs {
   public:
     virtual ~PhotoDialogs() = default;
     // Asks for an existing photo file; `filter` lists "name|patterns|" pairs and
-    // ends in "||". nullopt when cancelled.
-    virtual std::optional<std::string> choosePhotoToOpen(const std::string& filter) = 0;
+    // ends in "||"; currentPhoto ("" for none) is the photo it would replace.
+    // nullopt when cancelled.
+    virtual std::optional<std::string> choosePhotoToOpen(const std::string& filter,
+                                                         const std::string& currentPhoto) = 0;
 };
 
 // Opens a document or folder with the desktop's default handler.

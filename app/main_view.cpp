@@ -2,6 +2,8 @@
 
 #include "app/command_ids.h"
 #include "app/page_button.h"
+#include "app/title_page_button.h"
+#include "core/strings.h"
 #include "platform/system_printer_device.h"
 #include "widgets/engine/palette.h"
 #include "widgets/qt/control_id.h"
@@ -13,19 +15,31 @@ namespace {
 
 // The view's layout: client size and control rectangles in pixels, scaled
 // with the window from there on.
-constexpr Size kLayoutClient{780, 520};
+constexpr Size kLayoutClient{884, 520};
 constexpr int kMargin = 8;
 constexpr int kHeadingHeight = 24;
 constexpr int kColumns = 6;
+constexpr int kTitlePageName = 29822;
+// The title page's column: four fifths of a month's size.
+constexpr int kTitleWidth = 96;
 
 QRect thumbnailRect(int month) {
-    const int width = (kLayoutClient.width - kMargin * (kColumns + 1)) / kColumns;
+    const int left = kMargin + kTitleWidth + kMargin;
+    const int width = (kLayoutClient.width - left - kMargin * kColumns) / kColumns;
     const int top = kMargin + kHeadingHeight + kMargin;
     const int height = (kLayoutClient.height - top - 2 * kMargin) / 2;
     const int column = month % kColumns;
     const int row = month / kColumns;
-    return QRect(kMargin + column * (width + kMargin), top + row * (height + kMargin), width,
-                 height);
+    return QRect(left + column * (width + kMargin), top + row * (height + kMargin), width, height);
+}
+
+// Left of the months, centred between their two rows.
+QRect titleThumbnailRect() {
+    const QRect january = thumbnailRect(0);
+    const QRect july = thumbnailRect(6);
+    const int height = january.height() * 4 / 5;
+    const int middle = (january.top() + july.bottom()) / 2;
+    return QRect(kMargin, middle - height / 2, kTitleWidth, height);
 }
 
 } // namespace
@@ -55,6 +69,12 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
         });
         thumbnails_[static_cast<std::size_t>(month)] = button;
     }
+    titleThumbnail_ = new TitlePageButton(&decoder_, this);
+    titleThumbnail_->setGeometry(titleThumbnailRect());
+    titleThumbnail_->setAccessibleName(QString::fromStdString(loadString(kTitlePageName)));
+    // The title page is edited on the sheet's general page.
+    connect(titleThumbnail_, &TitlePageButton::clicked, this,
+            [this] { emit commandPosted(command::kEdit); });
     resize(kLayoutClient.width, kLayoutClient.height);
     recordLayout(kLayoutClient);
     setMinimumSize(kLayoutClient.width / 2, kLayoutClient.height / 2);
@@ -75,6 +95,8 @@ void CHauptmenuDlg::showPages() {
     heading_->setText(QString::fromStdString(commands_.heading()));
     for (PageButton* button : thumbnails_)
         button->update();
+    const CalendarDocument& document = commands_.document();
+    titleThumbnail_->showTitle(document.titlePhoto, document.year, document.titleText);
     emit stateChanged();
 }
 

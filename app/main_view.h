@@ -1,6 +1,7 @@
 #pragma once
-// The main menu view: the heading line with the calendar's file and the
-// twelve month thumbnails, January to June above, July to December below.
+// The main menu view: the heading line with the calendar's file, the title
+// page's smaller thumbnail on the left and the twelve month thumbnails,
+// January to June above, July to December below.
 // It owns the calendar (through CalendarCommands); building it loads the
 // last calendar, destroying it records the open file for the next start.
 #include "app/calendar_commands.h"
@@ -15,6 +16,7 @@ namespace veltrano {
 class CGlobalDaten;
 class CHtmlTextWidget;
 class PageButton;
+class TitlePageButton;
 
 class CHauptmenuDlg : public CMainChildDlg {
     Q_OBJECT
@@ -32,6 +34,7 @@ class CHauptmenuDlg : public CMainChildDlg {
 
     CHtmlTextWidget* headingLine() const { return heading_; }
     PageButton* thumbnail(int month) const { return thumbnails_[static_cast<std::size_t>(month)]; }
+    TitlePageButton* titleThumbnail() const { return titleThumbnail_; }
 
   signals:
     // A command changed what the view shows or which commands are enabled.
@@ -47,6 +50,7 @@ class CHauptmenuDlg : public CMainChildDlg {
     QtImageDecoder decoder_;
     CHtmlTextWidget* heading_ = nullptr;
     std::array<PageButton*, kPageControlCount> thumbnails_{};
+    TitlePageButton* titleThumbnail_ = nullptr;
 };
 
 } // namespace veltrano

@@ -210,7 +210,9 @@ bool loadPageControls(const std::string& path, std::int32_t year, const ImageDec
     for (CVeltranoCtrl& page : controls) {
         page.setImageDecoder(decoder);
     }
-    fillPageControls(controls, document, year != 0 ? year : currentDate().year);
+    if (year == 0)
+        year = document.year != 0 ? document.year : currentDate().year;
+    fillPageControls(controls, document, year);
     return true;
 }
 

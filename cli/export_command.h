@@ -26,7 +26,7 @@ enum class ExportPaper { A4, A3, Letter };
 struct ExportOptions {
     std::string calendarPath;
     std::string outputPath;
-    std::int32_t year = 0; // 0: the current year
+    std::int32_t year = 0; // 0: the calendar's stored year, else the current year
     bool oneSheet = false;
     bool title = true;
     std::array<bool, kPageControlCount> months{true, true, true, true, true, true,
@@ -65,8 +65,9 @@ class HeadlessDrawing {
     std::unique_ptr<Impl> impl_;
 };
 
-// Reads the calendar at path and fills the twelve page controls for year,
-// photos decoded by decoder. False when the file cannot be read as a calendar.
+// Reads the calendar at path and fills the twelve page controls for year (0:
+// the calendar's stored year, else the current one), photos decoded by
+// decoder. False when the file cannot be read as a calendar.
 bool loadPageControls(const std::string& path, std::int32_t year, const ImageDecoder* decoder,
                       CalendarDocument& document, PageControls& controls);
 

@@ -17,7 +17,7 @@ namespace veltrano::cli {
 struct PreviewOptions {
     std::string calendarPath;
     std::string outputPath;
-    std::int32_t year = 0; // 0: the current year
+    std::int32_t year = 0; // 0: the calendar's stored year, else the current year
     Size size{1200, 700};
 };
 

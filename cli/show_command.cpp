@@ -29,12 +29,18 @@ Json calendarJson(const CalendarDocument& doc) {
                                 {"day", d},
                                 {"colour", doc.dayColour[m][d]},
                                 {"text", doc.dayText[m][d]}});
-    return {{"showHolidays", doc.showHolidays}, {"region", doc.region},
-            {"dayFrames", doc.dayFrames},       {"margins", {r.left, r.top, r.right, r.bottom}},
-            {"fontSize", doc.fontSize},         {"weekNumbers", doc.weekNumbers},
-            {"titlePhoto", doc.titlePhoto},     {"titleText", doc.titleText},
-            {"monthPhoto", doc.monthPhoto},     {"monthText", doc.monthText},
-            {"days", std::move(days)}};
+    return {{"showHolidays", doc.showHolidays},
+            {"region", doc.region},
+            {"dayFrames", doc.dayFrames},
+            {"margins", {r.left, r.top, r.right, r.bottom}},
+            {"fontSize", doc.fontSize},
+            {"weekNumbers", doc.weekNumbers},
+            {"titlePhoto", doc.titlePhoto},
+            {"titleText", doc.titleText},
+            {"monthPhoto", doc.monthPhoto},
+            {"monthText", doc.monthText},
+            {"days", std::move(days)},
+            {"year", doc.year != 0 ? Json(doc.year) : Json(nullptr)}};
 }
 
 // Texts are UTF-8 after reading; a stray invalid byte becomes U+FFFD rather than
@@ -55,6 +61,7 @@ void writeSummary(std::ostream& out, const CalendarDocument& doc) {
         << ", bottom " << r.bottom << '\n'
         << "Font size:    " << doc.fontSize << " pt\n"
         << "Week numbers: " << onOff(doc.weekNumbers) << '\n'
+        << "Year:         " << (doc.year != 0 ? std::to_string(doc.year) : "none stored") << '\n'
         << "Title photo:  " << jsonString(doc.titlePhoto) << '\n'
         << "Title text:   " << jsonString(doc.titleText) << '\n';
     for (int m = 0; m < kMonthCount; ++m) {

@@ -96,6 +96,9 @@ std::string formatCalendarFile(const CalendarDocument& document) {
     // which it skips; written only when set, so a file without it reads as off.
     if (document.weekNumbers == 1)
         out.key("Wochen").number(1).end();
+    // After every record the original format knows, which its readers skip.
+    if (isCalendarYear(document.year))
+        out.key("Jahr").number(document.year).end();
     return out.take();
 }
 

@@ -14,7 +14,7 @@ namespace veltrano {
 
 // The file content for document: the five settings records, then the title
 // photo and text when set, per month the photo and caption, and every day slot
-// with a text or a colour above 0.
+// with a text or a colour above 0; last the year when one is set.
 std::string formatCalendarFile(const CalendarDocument& document);
 
 // Saves document to path, replacing an existing file only once the new one is

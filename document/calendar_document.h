@@ -1,7 +1,7 @@
 #pragma once
 // The calendar as one file holds it: title page, twelve month pages with their
-// day entries, and the page settings. The document holds no year; the same
-// calendar is shown and printed for whatever year the program shows.
+// day entries, the page settings and the year it was last shown for. Files
+// without a year are shown and printed for whatever year the program shows.
 //
 // Plain data. Callers set `modified` after a change; the operations here never do.
 
@@ -38,6 +38,13 @@ inline constexpr int kMonthCount = 12;
 // Every month has 31 day slots whatever its length; slots a month lacks are kept
 // and saved but never shown.
 inline constexpr int kDaySlotCount = 31;
+// The years a calendar can be shown for.
+inline constexpr std::int32_t kFirstCalendarYear = 1900;
+inline constexpr std::int32_t kLastCalendarYear = 2100;
+
+constexpr bool isCalendarYear(std::int32_t year) {
+    return year >= kFirstCalendarYear && year <= kLastCalendarYear;
+}
 
 struct CalendarDocument {
     template <typename T>
@@ -55,6 +62,7 @@ struct CalendarDocument {
     std::string titleText;        // CR LF breaks
     std::int32_t fontSize = 12;   // day numbers, points
     std::int32_t weekNumbers = 0; // switch: ISO week numbers left of the month grids
+    std::int32_t year = 0;        // the year shown when saved, 1900..2100; 0 = none stored
     std::int32_t untitled = 1;    // never loaded from or saved to a file
     std::int32_t modified = 0;    // has changes that are not saved
 

@@ -101,7 +101,9 @@ class FakeDialogs : public CalendarDialogs {
         entry = *multiDayAnswer;
         return true;
     }
-    bool importBirthdays(CalendarDocument&) override { return false; }
+    bool importBirthdays(CalendarDocument& document) override {
+        return importChange && importChange(document);
+    }
     bool chooseLanguage() override { return languageConfirms; }
     bool choosePrintSelection(PrintSelection& selection) override {
         if (printSelection)
@@ -115,6 +117,7 @@ class FakeDialogs : public CalendarDialogs {
     std::function<void(CalendarDocument&)> editChange;
     std::optional<std::int32_t> yearAnswer;
     std::optional<MultiDayEntry> multiDayAnswer;
+    std::function<bool(CalendarDocument&)> importChange;
     bool languageConfirms = false;
     bool printConfirms = true;
     std::optional<PrintSelection> printSelection;
@@ -124,9 +127,10 @@ class FakeOpener : public DocumentOpener {
   public:
     bool openDocument(const std::string& path) override {
         opened.push_back(path);
-        return true;
+        return answer;
     }
     std::vector<std::string> opened;
+    bool answer = true; // false: no program could be started
 };
 
 } // namespace veltrano::testing

@@ -192,11 +192,14 @@ TEST_F(CalendarCommandsTest, OpenReadsTheChosenFile) {
     EXPECT_FALSE(commands.isEnabled(command::kSave));
 }
 
-TEST_F(CalendarCommandsTest, ChoosingAYearDoesNotEnableSave) {
+TEST_F(CalendarCommandsTest, ChoosingAnotherYearIsAChangeToSave) {
+    dialogs.yearAnswer = 2026; // the year shown already
+    commands.execute(command::kChooseYear);
+    EXPECT_FALSE(commands.isEnabled(command::kSave));
     dialogs.yearAnswer = 2031;
     EXPECT_EQ(commands.execute(command::kChooseYear), CommandOutcome::Done);
     EXPECT_EQ(commands.calendarYear(), 2031);
-    EXPECT_FALSE(commands.isEnabled(command::kSave));
+    EXPECT_TRUE(commands.isEnabled(command::kSave));
     for (const CVeltranoCtrl& page : commands.pages())
         EXPECT_EQ(page.pageMonth.year, 2031);
     EXPECT_EQ(commands.pages()[2].pageMonth.month, 3);
@@ -210,6 +213,9 @@ TEST_F(CalendarCommandsTest, ThumbnailOpensItsMonthThenEditOpensTheGeneralPage) 
     EXPECT_EQ(dialogs.editYear, 2026);
     EXPECT_FALSE(commands.isEnabled(command::kSave));
     dialogs.editConfirms = true;
+    commands.execute(command::kEdit); // confirmed without a change
+    EXPECT_FALSE(commands.isEnabled(command::kSave));
+    dialogs.editChange = [](CalendarDocument& document) { document.titleText = "neu"; };
     commands.execute(command::kEdit);
     EXPECT_TRUE(commands.isEnabled(command::kSave));
 }
@@ -354,6 +360,12 @@ TEST_F(CalendarCommandsTest, ManualOpensInTheProgramFolder) {
     commands.setManualFolder("/opt/v/");
     commands.execute(command::kManual);
     EXPECT_EQ(opener.opened, (std::vector<std::string>{"/opt/v/handbuch/index.htm"}));
+    EXPECT_TRUE(presenter.shown.empty());
+    // No browser: the person is told where the manual is.
+    opener.answer = false;
+    commands.execute(command::kManual);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_NE(presenter.shown[0].text.find("<br>/opt/v/handbuch/index.htm"), std::string::npos);
 }
 
 } // namespace

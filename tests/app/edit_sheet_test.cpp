@@ -21,8 +21,10 @@ namespace {
 
 class FakePhotoDialogs : public PhotoDialogs {
   public:
-    std::optional<std::string> choosePhotoToOpen(const std::string& filter) override {
+    std::optional<std::string> choosePhotoToOpen(const std::string& filter,
+                                                 const std::string& currentPhoto) override {
         filters.push_back(filter);
+        currentPhotos.push_back(currentPhoto);
         if (answers.empty())
             return std::nullopt;
         auto answer = answers.front();
@@ -31,6 +33,7 @@ class FakePhotoDialogs : public PhotoDialogs {
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> filters;
+    std::vector<std::string> currentPhotos;
 };
 
 CalendarDocument sampleDocument() {
@@ -305,6 +308,7 @@ TEST(EditSheet, PhotoButtonsAskWithTheProgramsFilterAndKeepCancelledChoices) {
     EXPECT_EQ(january.values().photo, "/tmp/alt.jpg");
     ASSERT_EQ(open.photos.filters.size(), 1u);
     EXPECT_EQ(open.photos.filters[0], "Fotos (*.jpg;*.gif)|*.jpg; *.gif|Alle Dateien (*.*)|*.*||");
+    EXPECT_EQ(open.photos.currentPhotos[0], "/tmp/alt.jpg"); // the dialog starts beside it
     click(&january, 1009);
     EXPECT_EQ(january.values().photo, "");
     EXPECT_FALSE(qobject_cast<CImageControl*>(findControl(&january, 1004))->hasImage());

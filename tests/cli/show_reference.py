@@ -17,7 +17,7 @@ import tempfile
 
 INT_MIN, INT_MAX = -2**31, 2**31 - 1
 KEYS = ("bild", "text", "feiertage", "bundesland", "colors", "rand",
-        "titeltext", "titelbild", "fontsize", "bildtext", "wochen")
+        "titeltext", "titelbild", "fontsize", "bildtext", "wochen", "jahr")
 CANNOT_OPEN = ("Fehler beim \u00d6ffnen\n"
                "Die gew\u00e4hlte Kalenderdatei konnte nicht geladen werden.\n")
 
@@ -27,7 +27,7 @@ def new_calendar():
             "fontSize": 12, "weekNumbers": 0, "titlePhoto": "", "titleText": "",
             "monthPhoto": [""] * 12, "monthText": [""] * 12,
             "dayText": [[""] * 31 for _ in range(12)],
-            "dayColour": [[0] * 31 for _ in range(12)]}
+            "dayColour": [[0] * 31 for _ in range(12)], "year": None}
 
 
 def decode(line):
@@ -110,6 +110,9 @@ def read_calendar(data):
             m = number(tok(1))
             if 0 <= m <= 11:
                 cal["monthText"][m] = tok(2)
+        elif key == "jahr":
+            year = number(tok(1))
+            cal["year"] = year if 1900 <= year <= 2100 else None
     if data and not recognised:
         return None
     texts, colours = cal.pop("dayText"), cal.pop("dayColour")
@@ -133,7 +136,7 @@ def random_key(rng):
 def random_number(rng):
     return rng.choice([str(rng.randint(-2, 32)), str(rng.randint(0, 11)), str(rng.randint(0, 11)),
                        str(rng.randint(-2, 9)), "", " +3x", "99999999999", "-99999999999",
-                       "0x10", "\t7"])
+                       "0x10", "\t7", "2027", " 1900", "1899", "2101"])
 
 
 def random_file(rng):

@@ -50,6 +50,7 @@ CalendarDocument fullDocument() {
     }
     doc.dayColour[11][30] = 4;
     doc.dayText[0][0] = "\xE2\x82\xAC 5"; // "€ 5"
+    doc.year = 2027;
     doc.untitled = 0;
     return doc;
 }

@@ -1,0 +1,33 @@
+#pragma once
+// A thin button that shows the title page's thumbnail (title photo, year and
+// title text) beside the month thumbnails and reports clicks.
+#include "render/veltrano_ctrl.h"
+
+#include <QAbstractButton>
+
+#include <cstdint>
+#include <string>
+
+namespace veltrano {
+
+class TitlePageButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    // decoder must outlive the button; null shows no photo.
+    explicit TitlePageButton(const ImageDecoder* decoder, QWidget* parent = nullptr);
+
+    // What the title page shows; the photo is decoded again only when its file
+    // changed.
+    void showTitle(const std::string& photoPath, std::int32_t year, const std::string& text);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // Holds the decoded title photo as a month page holds its own.
+    CVeltranoCtrl photoCache_;
+    std::int32_t year_ = 0;
+    std::string text_;
+};
+
+} // namespace veltrano
