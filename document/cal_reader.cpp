@@ -102,64 +102,66 @@ void readCaption(CalendarDocument& doc, const RecordFields& f) {
 // counts as absent.
 void readWeekNumbers(CalendarDocument& doc, const RecordFields& f) {
     doc.weekNumbers = f.number(1) == 1 ? 1 : 0;
-    // A year outside the shown range reads as none, so the file opens as one
-    // without a year would.
-    void readYear(CalendarDocument & doc, const RecordFields& f) {
-        const std::int32_t year = f.number(1);
-        doc.year = isCalendarYear(year) ? year : 0;
-    }
+}
 
-    struct RecordKind {
-        std::string_view key; // lower case
-        void (*read)(CalendarDocument&, const RecordFields&);
-    };
+// A year outside the shown range reads as none, so the file opens as one
+// without a year would.
+void readYear(CalendarDocument& doc, const RecordFields& f) {
+    const std::int32_t year = f.number(1);
+    doc.year = isCalendarYear(year) ? year : 0;
+}
 
-    constexpr std::array<RecordKind, 12> kRecordKinds = {{
-        {"bild", readPhoto},
-        {"text", readDay},
-        {"feiertage", readHolidays},
-        {"bundesland", readRegion},
-        {"colors", readFrames},
-        {"rand", readMargins},
-        {"titeltext", readTitleText},
-        {"titelbild", readTitlePhoto},
-        {"fontsize", readFontSize},
-        {"bildtext", readCaption},
-        {"wochen", readWeekNumbers},
-        {"jahr", readYear},
-    }};
+struct RecordKind {
+    std::string_view key; // lower case
+    void (*read)(CalendarDocument&, const RecordFields&);
+};
 
-    constexpr std::size_t kLongestKey = 10;
+constexpr std::array<RecordKind, 12> kRecordKinds = {{
+    {"bild", readPhoto},
+    {"text", readDay},
+    {"feiertage", readHolidays},
+    {"bundesland", readRegion},
+    {"colors", readFrames},
+    {"rand", readMargins},
+    {"titeltext", readTitleText},
+    {"titelbild", readTitlePhoto},
+    {"fontsize", readFontSize},
+    {"bildtext", readCaption},
+    {"wochen", readWeekNumbers},
+    {"jahr", readYear},
+}};
 
-    // The record kind named by a line's first field, or nullptr. The key is
-    // trimmed of spaces only and compared without regard to ASCII case.
-    const RecordKind* findRecordKind(std::string_view field) {
-        const std::size_t first = field.find_first_not_of(' ');
-        if (first == std::string_view::npos)
-            return nullptr;
-        field = field.substr(first, field.find_last_not_of(' ') - first + 1);
-        if (field.size() > kLongestKey)
-            return nullptr;
-        std::string key(field);
-        for (char& c : key)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        for (const RecordKind& kind : kRecordKinds)
-            if (kind.key == key)
-                return &kind;
+constexpr std::size_t kLongestKey = 10;
+
+// The record kind named by a line's first field, or nullptr. The key is
+// trimmed of spaces only and compared without regard to ASCII case.
+const RecordKind* findRecordKind(std::string_view field) {
+    const std::size_t first = field.find_first_not_of(' ');
+    if (first == std::string_view::npos)
         return nullptr;
-    }
+    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
+    if (field.size() > kLongestKey)
+        return nullptr;
+    std::string key(field);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    for (const RecordKind& kind : kRecordKinds)
+        if (kind.key == key)
+            return &kind;
+    return nullptr;
+}
 
-    // Reads one line; returns true when it held a calendar record.
-    bool readLine(CalendarDocument & doc, std::string_view rawLine) {
-        const std::string line = decodeLegacyLine(rawLine);
-        const RecordFields fields(line);
-        const RecordKind* kind = findRecordKind(fields.field(0));
-        if (!kind)
-            return false;
-        kind->read(doc, fields);
-        return true;
-    }
+// Reads one line; returns true when it held a calendar record.
+bool readLine(CalendarDocument& doc, std::string_view rawLine) {
+    const std::string line = decodeLegacyLine(rawLine);
+    const RecordFields fields(line);
+    const RecordKind* kind = findRecordKind(fields.field(0));
+    if (!kind)
+        return false;
+    kind->read(doc, fields);
+    return true;
+}
 
 } // namespace
 
