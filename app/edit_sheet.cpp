@@ -3,11 +3,11 @@
 #include "core/clock.h"
 #include "core/date_text.h"
 #include "core/translation.h"
+#include "platform/qt_image_decoder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QImageReader>
 
 namespace veltrano {
 
@@ -138,10 +138,7 @@ QStringList qtNameFilters(const std::string& filter, const QStringList& extraSuf
 }
 
 std::optional<std::string> QtPhotoDialogs::choosePhotoToOpen(const std::string& filter) {
-    QStringList suffixes{QStringLiteral("png")};
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
-        suffixes << QString::fromLatin1(format);
-    }
+    const QStringList suffixes = decodablePhotoSuffixes();
     const QString folder = QDir::currentPath();
     QFileDialog dialog(parent_, translated(QStringLiteral("Öffnen")));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
