@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "app/page_button.h"
+#include "platform/photo_worker_pool.h"
 #include "platform/system_printer_device.h"
 #include "widgets/engine/palette.h"
 #include "widgets/qt/control_id.h"
@@ -46,6 +47,7 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     for (int month = 0; month < kPageControlCount; ++month) {
         CVeltranoCtrl& page = commands_.pages()[static_cast<std::size_t>(month)];
         page.setImageDecoder(&decoder_);
+        page.setPhotoLoader(&sharedPhotoWorkerPool());
         auto* button = new PageButton(page, this);
         setControlId(button, command::kFirstThumbnail + month);
         button->setGeometry(thumbnailRect(month));
