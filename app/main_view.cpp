@@ -3,6 +3,7 @@
 #include "app/command_ids.h"
 #include "app/page_button.h"
 #include "platform/photo_worker_pool.h"
+#include "platform/prefetching_decoder.h"
 #include "platform/system_printer_device.h"
 #include "widgets/engine/palette.h"
 #include "widgets/qt/control_id.h"
@@ -84,6 +85,7 @@ CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
     CommandOutcome outcome = CommandOutcome::Done;
     if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
         SystemPrinterDevice printer(window());
+        const PrintPrefetch ahead(commands_.pages(), commands_.document().titlePhoto);
         if (commandId == command::kPrintSheets)
             commands_.printSheets(printer);
         else
