@@ -31,6 +31,16 @@ QByteArray encode(const QImage& image, const char* format, int quality = 90) {
     return bytes;
 }
 
+QByteArray encodeProgressive(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
 // Left half red, right half blue: shows which way a photo was turned.
 QImage halves(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -217,14 +227,7 @@ TEST_F(QtImageDecoderTest, MemoryLimitAllowsReducedJpegDecoding) {
 // still gives no photo, progressive or not.
 TEST_F(QtImageDecoderTest, CompletenessIsWhatTheDecoderSays) {
     const QByteArray baseline = encode(halves(640, 480), "JPG");
-    QByteArray progressive;
-    {
-        QBuffer buffer(&progressive);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "jpeg");
-        writer.setProgressiveScanWrite(true);
-        ASSERT_TRUE(writer.write(halves(640, 480)));
-    }
+    const QByteArray progressive = encodeProgressive(halves(640, 480));
     const QByteArray video("\x00\x00\x00\x18"
                            "ftypmp42\xFF\xDA\x00\x0C\x03\x01\x00\x02\x11\x03\x11"
                            "\x00\x3F\x00 mdat ...",
@@ -256,14 +259,8 @@ TEST_F(QtImageDecoderTest, CompletenessIsWhatTheDecoderSays) {
 // needs the coefficient buffer of the whole image (over a gigabyte) whatever
 // the size drawn, so it is refused before anything is allocated.
 TEST_F(QtImageDecoderTest, ProgressiveJpegCountsItsCoefficientBuffer) {
-    QByteArray jpeg;
-    {
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "jpeg");
-        writer.setProgressiveScanWrite(true);
-        ASSERT_TRUE(writer.write(halves(64, 64)));
-    }
+    const QByteArray small = encodeProgressive(halves(64, 64));
+    QByteArray jpeg = small;
     const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
     ASSERT_GT(sof, 0);
     for (int field : {5, 7}) { // height, then width, big-endian
@@ -275,12 +272,6 @@ TEST_F(QtImageDecoderTest, ProgressiveJpegCountsItsCoefficientBuffer) {
     EXPECT_FALSE(decoded);
     EXPECT_EQ(decoded.problem, PhotoProblem::Unreadable);
     // The same picture, honest about its size, decodes.
-    QByteArray small;
-    QBuffer buffer(&small);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    ASSERT_TRUE(writer.write(halves(64, 64)));
     EXPECT_TRUE(QtImageDecoder().decode(write("honest.jpg", small), Size{200, 200}));
 }
 
