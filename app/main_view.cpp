@@ -4,6 +4,8 @@
 #include "app/page_button.h"
 #include "app/title_page_button.h"
 #include "core/strings.h"
+#include "platform/photo_worker_pool.h"
+#include "platform/prefetching_decoder.h"
 #include "platform/system_printer_device.h"
 #include "widgets/engine/palette.h"
 #include "widgets/qt/control_id.h"
@@ -60,6 +62,7 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     for (int month = 0; month < kPageControlCount; ++month) {
         CVeltranoCtrl& page = commands_.pages()[static_cast<std::size_t>(month)];
         page.setImageDecoder(&decoder_);
+        page.setPhotoLoader(&sharedPhotoWorkerPool());
         auto* button = new PageButton(page, this);
         setControlId(button, command::kFirstThumbnail + month);
         button->setGeometry(thumbnailRect(month));
@@ -104,6 +107,7 @@ CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
     CommandOutcome outcome = CommandOutcome::Done;
     if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
         SystemPrinterDevice printer(window());
+        const PrintPrefetch ahead(commands_.pages(), commands_.document().titlePhoto);
         if (commandId == command::kPrintSheets)
             commands_.printSheets(printer);
         else

@@ -13,6 +13,7 @@
 #if __has_include(<QGuiApplication>)
 #define VELTRANO_CLI_DRAWS 1
 #include "platform/pdf_printer_device.h"
+#include "platform/prefetching_decoder.h"
 #include "platform/qpainter_surface.h"
 #include "platform/qt_image_decoder.h"
 
@@ -250,6 +251,7 @@ int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
     selection.months = options.months;
     selection.title = options.title;
     selection.year = controls[0].pageMonth.year;
+    const PrintPrefetch ahead(controls, document.titlePhoto);
     const bool printed = options.oneSheet ? printYearSheet(device, controls)
                                           : printCalendar(device, controls, document, selection);
     if (!printed) {

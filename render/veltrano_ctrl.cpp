@@ -74,10 +74,53 @@ CVeltranoCtrl::CVeltranoCtrl(const ImageDecoder* decoder) : decoder_(decoder) {
     pageMonth = DateValue::today();
 }
 
+CVeltranoCtrl::~CVeltranoCtrl() {
+    setPhotoLoader(nullptr);
+}
+
+void CVeltranoCtrl::setPhotoLoader(PhotoLoader* loader) {
+    if (loader_ != nullptr) {
+        loader_->cancel(*this);
+    }
+    loader_ = loader;
+    pendingTicket_ = 0;
+}
+
 void CVeltranoCtrl::invalidatePhoto() {
     photo_ = DecodedImage{};
     photoStale = true;
     decodedPath_.clear();
+    // A decoding still under way is for the old photo: its answer is dropped.
+    pendingTicket_ = 0;
+}
+
+void CVeltranoCtrl::requestPhoto(Size box) {
+    if (loader_ == nullptr || photoPath.empty() || box.width <= 0 || box.height <= 0) {
+        return;
+    }
+    const bool blurry = photo_ && !holdsEnough(photo_, box);
+    if (!photoStale && !blurry) {
+        return;
+    }
+    if (pendingTicket_ != 0 && pendingBox_ == box) {
+        return;
+    }
+    photoStale = false;
+    decodedPath_ = photoPath;
+    decodedStamp_ = stampOf(photoPath);
+    pendingBox_ = box;
+    pendingTicket_ = loader_->request(photoPath, box, *this);
+}
+
+void CVeltranoCtrl::photoArrived(std::uint64_t ticket, DecodedImage photo) {
+    if (ticket != pendingTicket_) {
+        return;
+    }
+    pendingTicket_ = 0;
+    photo_ = std::move(photo);
+    if (changed_) {
+        changed_();
+    }
 }
 
 CVeltranoCtrl::FileStamp CVeltranoCtrl::stampOf(const std::string& path) {
@@ -122,7 +165,15 @@ void CVeltranoCtrl::ensurePhoto(Size box) {
 }
 
 const Picture* CVeltranoCtrl::photoFor(Size box, DecodedImage& temporary) {
-    if (!photo_ || holdsEnough(photo_, box) || decoder_ == nullptr) {
+    if (!photo_) {
+        // Nothing cached (not decoded yet, under way, or failed): decode for
+        // this drawing.
+        if (decoder_ != nullptr && !photoPath.empty() && box.width > 0 && box.height > 0) {
+            temporary = decoder_->decode(photoPath, box);
+        }
+        return temporary.picture.get();
+    }
+    if (holdsEnough(photo_, box) || decoder_ == nullptr) {
         return photo_.picture.get();
     }
     temporary = decoder_->decode(photoPath, box);
@@ -133,11 +184,15 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     const Rect area = client.deflated(kPageInset);
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
-    ensurePhoto(boxSize(photoBox));
-    // A window grown since the photo was decoded gets a sharper copy; the
-    // screen copy is the one that stays in the cache.
-    if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, boxSize(photoBox))) {
-        loadPagePhoto(boxSize(photoBox));
+    if (loader_ != nullptr) {
+        requestPhoto(boxSize(photoBox));
+    } else {
+        ensurePhoto(boxSize(photoBox));
+        // A window grown since the photo was decoded gets a sharper copy; the
+        // screen copy is the one that stays in the cache.
+        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, boxSize(photoBox))) {
+            loadPagePhoto(boxSize(photoBox));
+        }
     }
     surface.save();
     surface.setBrush(Brush::solid(kWhite));
@@ -146,6 +201,8 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     if (photo_) {
         drawPhotoInto(surface, *photo_.picture,
                       fitImageRect(photoBox, photo_.picture->width(), photo_.picture->height()));
+    } else if (photo_.problem != PhotoProblem::None && !photoPending()) {
+        drawPhotoProblem(surface, photoBox, photoPath, photo_.problem);
     }
     drawPreviewGrid(surface, gridArea.deflated(kGridInset), *this);
     surface.restore();
@@ -161,7 +218,6 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect gridArea{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
     const Size pixels = printBoxPixels(*surface, photoBox);
-    ensurePhoto(pixels);
     surface->save();
     DecodedImage printCopy;
     if (const Picture* picture = photoFor(pixels, printCopy)) {

@@ -225,6 +225,8 @@ constexpr StringTableEntry kStrings[] = {
     {29855, "Français"},
     {29856, "Español"},
     {29857, "Italiano"},
+    {29900, "nicht gefunden"},
+    {29901, "kann nicht gelesen werden"},
     {32772, "Hauptmenü"},
     {32774, "Bearbeiten\nBearbeiten"},
     {32776, "Drucken\nDrucken"},

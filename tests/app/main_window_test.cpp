@@ -7,11 +7,14 @@
 #include "document/cal_writer.h"
 #include "document/global_daten.h"
 #include "document/program_folder.h"
+#include "platform/photo_worker_pool.h"
 #include "tests/app/app_fixture.h"
 #include "widgets/qt/ie4bar.h"
 #include "widgets/qt/markup_controls.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -153,6 +156,54 @@ TEST_F(MainWindowTest, TheOpenFileIsRecordedWhenTheViewEnds) {
     EXPECT_EQ(heading().toStdString(), "<b> " + folder.file("neu.cal"));
     frame.reset();
     EXPECT_EQ(store.readString("lastfile", ""), folder.file("neu.cal"));
+}
+
+int pixelsOf(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixel(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The thumbnails as a person sees them once the photos have been decoded in
+// the background: the photo where there is one, a grey frame naming the file
+// where it is missing or no photo.
+TEST_F(MainWindowTest, ThumbnailsShowTheirPhotosOrSayWhatIsWrong) {
+    frame.reset();
+    QImage red(300, 200, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    ASSERT_TRUE(red.save(QString::fromStdString(folder.file("rot.png"))));
+    testing::writeFile(folder.file("text.jpg"), "kein Foto");
+    CalendarDocument calendar;
+    resetDocument(calendar);
+    calendar.monthPhoto[0] = folder.file("rot.png");
+    calendar.monthPhoto[1] = folder.file("fehlt.jpg");
+    calendar.monthPhoto[2] = folder.file("text.jpg");
+    writeCalendarFile(calendar, dataFilePath("natur.cal"));
+    CHauptmenuDlg view(files, dialogs, opener, store, false);
+    view.show();
+    QCoreApplication::processEvents();
+    QElapsedTimer waited;
+    waited.start();
+    while (sharedPhotoWorkerPool().pendingCount() > 0 && waited.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    QCoreApplication::processEvents();
+    const QRgb frameGrey = qRgb(240, 240, 240);
+    const QImage photo = view.thumbnail(0)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(pixelsOf(photo, qRgb(255, 0, 0)), 1000);
+    EXPECT_LT(pixelsOf(photo, frameGrey), 100); // a few grid pixels may match
+    for (int month : {1, 2}) {
+        const QImage shown =
+            view.thumbnail(month)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_GT(pixelsOf(shown, frameGrey), 1000) << month;
+        EXPECT_EQ(pixelsOf(shown, qRgb(255, 0, 0)), 0) << month;
+    }
+    EXPECT_EQ(view.commands().pages()[1].photoProblem(), PhotoProblem::NotFound);
+    EXPECT_EQ(view.commands().pages()[2].photoProblem(), PhotoProblem::Unreadable);
 }
 
 } // namespace
