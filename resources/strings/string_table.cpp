@@ -186,6 +186,11 @@ constexpr StringTableEntry kStrings[] = {
     {29658, "Nationalfeiertag Spanien"},
     {29659, "Tag der Verfassung (Spanien)"},
     {29660, "Gründonnerstag"},
+    {29720,
+     "Die Datei hat nicht das Format einer Datendatei; sie wird weder gelesen noch verändert."},
+    {29721, "Die Datei kann nur gelesen werden. Beschädigte Blöcke darin werden nicht repariert:"},
+    {29722, "<strong>Geburtstage nicht importiert</strong><br>Die Datei konnte nicht gelesen "
+            "werden, der Kalender bleibt unverändert.<br>%s<br>%s"},
     {29852, "Deutsch"},
     {29853, "Nederlands"},
     {29854, "English"},
