@@ -10,6 +10,7 @@
 #include "document/cal_writer.h"
 #include "document/program_folder.h"
 #include "document/startup_settings.h"
+#include "records/var_base.h"
 
 #include <array>
 #include <filesystem>
@@ -206,6 +207,9 @@ bool CalendarCommands::readInto(const std::string& path) {
 
 bool CalendarCommands::writeTo(const std::string& path) {
     if (!writeCalendarFile(document_, path)) {
+        // The cause first (a read-only file, a link loop, a full disk), then the
+        // usual message.
+        ReportFileError(errno, path);
         showMessage(loadString(kMessageSaveFailed), MessageStyle::Ok);
         return false;
     }

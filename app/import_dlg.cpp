@@ -29,12 +29,16 @@ void CImportDlg::onInitDialog() {
 void CImportDlg::areaClicked(int area) {
     if (document_ == nullptr)
         return;
-    bool ran = false;
-    if (area == ImportControls::AppointmentBookArea)
-        ran = ImportFromAppointments(*document_) || ImportFromContacts(*document_);
-    else if (area == ImportControls::AddressBookArea)
-        ran = ImportFromContacts(*document_);
-    if (!ran)
+    ImportOutcome outcome = ImportOutcome::ProductNotFound;
+    if (area == ImportControls::AppointmentBookArea) {
+        outcome = ImportFromAppointments(*document_);
+        // Only a missing appointment book sends the user on to the address book.
+        if (outcome == ImportOutcome::ProductNotFound)
+            outcome = ImportFromContacts(*document_);
+    } else if (area == ImportControls::AddressBookArea) {
+        outcome = ImportFromContacts(*document_);
+    }
+    if (outcome != ImportOutcome::Imported)
         return;
     imported_ = true;
     CNewDialog::done(kDialogOk);

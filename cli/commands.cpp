@@ -18,9 +18,10 @@ constexpr std::array commandTable = {
             runImportBirthdaysCommand},
     Command{"export",
             "FILE.cal --out OUT.pdf [--year Y] [--one-sheet] [--months 1,2,...] [--no-title] "
-            "[--paper A4|A3|Letter]",
+            "[--paper A4|A3|Letter] [--program-folder DIR]",
             runExportCommand},
-    Command{"preview", "FILE.cal --out OUT.png [--year Y] [--size WxH]", runPreviewCommand},
+    Command{"preview", "FILE.cal --out OUT.png [--year Y] [--size WxH] [--program-folder DIR]",
+            runPreviewCommand},
 };
 
 } // namespace

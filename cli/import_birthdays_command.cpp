@@ -210,10 +210,10 @@ int runImportBirthdaysCommand(const CommandArgs& args, std::ostream& out, std::o
         return exitFailure;
     }
     ImportEnvironment environment(out, err);
-    bool imported = from->second == "contacts" ? ImportFromContacts(document)
-                                               : ImportFromAppointments(document);
-    if (!imported)
-        return exitFailure;
+    const ImportOutcome outcome = from->second == "contacts" ? ImportFromContacts(document)
+                                                             : ImportFromAppointments(document);
+    if (outcome != ImportOutcome::Imported)
+        return exitFailure; // the calendar file is left as it was
     if (!writeCalendarFile(document, outFile)) {
         err << "veltrano-cli: cannot write " << outFile << '\n';
         return exitFailure;

@@ -3,6 +3,7 @@
 #include "core/holidays.h"
 #include "core/strings.h"
 #include "document/calendar_document.h"
+#include "document/calendar_limits.h"
 #include "render/photo_fit.h"
 #include "render/print_job.h"
 #include "render/text_layout.h"
@@ -271,7 +272,8 @@ void CVeltranoCtrl::drawTitlePage(PrintJob& job, const Rect& rect,
         const std::int32_t y = surface->drawText(textArea, year, TextCentre | TextSingleLine);
         textArea.top += y * 3 / 2;
         surface->setFont(arial(24));
-        surface->drawText(textArea, titleText, TextCentre | TextWordWrap | TextNoPrefix);
+        surface->drawText(textArea, std::string(drawnPart(titleText)),
+                          TextCentre | TextWordWrap | TextNoPrefix);
     }
     surface->restore();
 }
@@ -283,8 +285,9 @@ void fillPageControls(PageControls& controls, const CalendarDocument& document, 
         page.fontSize = document.fontSize;
         page.weekNumbers = document.weekNumbers == 1;
         page.setPhotoPath(document.monthPhoto[m]);
-        page.caption = document.monthText[m];
-        page.dayTexts = document.dayText[m];
+        page.caption = drawnPart(document.monthText[m]);
+        for (std::size_t d = 0; d < page.dayTexts.size(); ++d)
+            page.dayTexts[d] = drawnPart(document.dayText[m][d]);
         page.dayColours = document.dayColour[m];
         page.pageMonth = DateValue{};
         page.pageMonth.day = 1;

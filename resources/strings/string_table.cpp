@@ -194,6 +194,11 @@ constexpr StringTableEntry kStrings[] = {
     {29666, "National Day for Truth and Reconciliation"},
     {29667, "St. Brigid's Day"},
     {29668, "Matariki"},
+    {29720,
+     "Die Datei hat nicht das Format einer Datendatei; sie wird weder gelesen noch verändert."},
+    {29721, "Die Datei kann nur gelesen werden. Beschädigte Blöcke darin werden nicht repariert:"},
+    {29722, "<strong>Geburtstage nicht importiert</strong><br>Die Datei konnte nicht gelesen "
+            "werden, der Kalender bleibt unverändert.<br>%s<br>%s"},
     {29800, "Letzte Änderung rückgängig machen\nRückgängig"},
     {29801, "Rückgängig gemachte Änderung wiederholen\nWiederholen"},
     {29802, "&Rückgängig: %s"},

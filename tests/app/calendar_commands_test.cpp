@@ -148,8 +148,11 @@ TEST_F(CalendarCommandsTest, SaveAsCancelledOrFailingKeepsANewCalendarUntitled) 
     EXPECT_FALSE(commands.save());
     files.saveAnswer = folder.file("missing-folder/x.cal");
     EXPECT_FALSE(commands.save());
-    ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(presenter.shown[0].text, loadString(131));
+    ASSERT_EQ(presenter.shown.size(), 2u);
+    EXPECT_EQ(presenter.shown[0].text, "Der folgende Fehler ist aufgetreten:\nDatei nicht "
+                                       "gefunden\n" +
+                                           folder.file("missing-folder/x.cal"));
+    EXPECT_EQ(presenter.shown[1].text, loadString(131));
     EXPECT_EQ(commands.document().untitled, 1);
     EXPECT_EQ(commands.document().modified, 1);
     EXPECT_EQ(commands.currentFilePath(), "");
