@@ -62,6 +62,7 @@ class MainWindowTest : public ::testing::Test {
         resetDocument(sample);
         writeCalendarFile(sample, dataFilePath("natur.cal"));
         registerCommandIcons(0);
+        dialogs.editChange = [](CalendarDocument& document) { document.dayText[0][0] += "x"; };
         frame = std::make_unique<CMainFrame>(files, dialogs, opener, store, false);
     }
     QAction* menuAction(int command) const {
@@ -79,16 +80,19 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, ShowsTheSampleCalendarWithItsMenuAndButtons) {
-    EXPECT_EQ(frame->windowTitle(), "Veltrano");
+    EXPECT_EQ(frame->windowTitle(), QString::fromUtf8("natur.cal[*] – Veltrano"));
     EXPECT_EQ(heading().toStdString(), "<b> " + dataFilePath("natur.cal"));
     const QList<QAction*> bar = frame->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 1);
+    ASSERT_EQ(bar.size(), 3);
     EXPECT_EQ(bar[0]->text(), "&Kalender");
+    EXPECT_EQ(bar[1]->text(), "&Bearbeiten");
+    EXPECT_EQ(bar[2]->text(), "&Hilfe");
     const QList<QAction*> items = bar[0]->menu()->actions();
-    ASSERT_EQ(items.size(), 15);
+    ASSERT_EQ(items.size(), 18);
     EXPECT_EQ(items[1]->text(), "Ö&ffnen...");
     EXPECT_TRUE(items[4]->isSeparator());
-    EXPECT_EQ(items[14]->text(), "&Beenden");
+    EXPECT_EQ(items[12]->text(), "Kalender (12 Blätter) &drucken");
+    EXPECT_EQ(items[17]->text(), "&Beenden");
     EXPECT_EQ(items[0]->statusTip(), "Neuer Kalender");
     EXPECT_FALSE(items[0]->icon().isNull());
     ASSERT_NE(frame->buttonBar(), nullptr);
@@ -105,9 +109,9 @@ TEST_F(MainWindowTest, SaveFollowsTheModifiedFlag) {
     EXPECT_TRUE(saveButton->isEnabled());
     frame->onCommand(command::kSave);
     EXPECT_FALSE(menuAction(command::kSave)->isEnabled());
-    dialogs.yearAnswer = 2030;
+    dialogs.yearAnswer = 2030; // the calendar keeps its year
     frame->onCommand(command::kChooseYear);
-    EXPECT_FALSE(menuAction(command::kSave)->isEnabled());
+    EXPECT_TRUE(menuAction(command::kSave)->isEnabled());
 }
 
 TEST_F(MainWindowTest, ThumbnailClickEditsThatMonthOnce) {
@@ -137,10 +141,10 @@ TEST_F(MainWindowTest, ThumbnailsGrowWithTheWindow) {
     frame.reset();
     CHauptmenuDlg view(files, dialogs, opener, store, false);
     view.show();
-    view.resize(780, 520);
+    view.resize(884, 520);
     QCoreApplication::processEvents();
     const QRect small = view.thumbnail(6)->geometry();
-    view.resize(1560, 1040);
+    view.resize(1768, 1040);
     QCoreApplication::processEvents();
     const QRect large = view.thumbnail(6)->geometry();
     EXPECT_EQ(large.left(), small.left() * 2);
