@@ -169,6 +169,15 @@ TEST_F(EditingComfortsTest, RecentCalendarsAreListedAndAMissingOneIsRemoved) {
     EXPECT_EQ(frame->mainView()->commands().currentFilePath(), folder.file("a.cal"));
 }
 
+TEST_F(EditingComfortsTest, TheLastCalendarReopensForItsYear) {
+    CalendarDocument calendar;
+    calendar.year = 2027;
+    writeCalendarFile(calendar, dataFilePath("natur.cal"));
+    frame = std::make_unique<CMainFrame>(files, dialogs, opener, store, false);
+    EXPECT_EQ(frame->mainView()->commands().pages()[0].pageMonth.year, 2027);
+    EXPECT_FALSE(frame->mainView()->commands().isEnabled(command::kSave));
+}
+
 TEST(RecentFiles, KeepsTheEightNewestOnce) {
     MemoryRegistry registry;
     RecentFiles recent(registry);
