@@ -70,19 +70,27 @@ void PrefetchingDecoder::startAfter(std::size_t index, Size box) const {
 
 DecodedImage PrefetchingDecoder::decode(const std::string& path, Size box) const {
     std::unique_lock<std::mutex> lock(mutex_);
-    // The first slot of this photo and box; those before it are passed over.
-    std::shared_ptr<Slot> found;
-    while (!slots_.empty() && !found) {
-        std::shared_ptr<Slot> slot = slots_.front();
-        slots_.pop_front();
-        if (order_[slot->index] == path && slot->box == box) {
-            found = slot;
-        }
+    // Where the request stands in the order: searched from the first photo
+    // still ahead, so that a photo printed twice is found at its next place.
+    const auto from =
+        order_.begin() + static_cast<std::ptrdiff_t>(slots_.empty() ? 0 : slots_.front()->index);
+    auto position = std::find(from, order_.end(), path);
+    if (position == order_.end()) {
+        position = std::find(order_.begin(), order_.end(), path);
     }
-    const auto position = std::find(
-        order_.begin() + static_cast<std::ptrdiff_t>(found ? found->index : 0), order_.end(), path);
+    std::shared_ptr<Slot> found;
     if (position != order_.end()) {
-        startAfter(static_cast<std::size_t>(position - order_.begin()), box);
+        const auto index = static_cast<std::size_t>(position - order_.begin());
+        // Photos before this one were passed over; this one is taken when it
+        // was decoded for the same box.
+        while (!slots_.empty() && slots_.front()->index <= index) {
+            std::shared_ptr<Slot> slot = slots_.front();
+            slots_.pop_front();
+            if (slot->index == index && slot->box == box) {
+                found = slot;
+            }
+        }
+        startAfter(index, box);
     }
     if (found) {
         done_.wait(lock, [&found] { return found->ready; });
