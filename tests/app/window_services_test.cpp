@@ -92,6 +92,28 @@ void typeFileNameAndAccept(QFileDialog& dialog, const QString& text) {
     ADD_FAILURE() << "no Open or Save button";
 }
 
+// The path typed at a person's pace (the dialog completes folder names as they are
+// typed), then Return.
+TEST(WindowFileDialogs, OpenReturnsTheTypedCalendar) {
+    TempFolder folder;
+    const std::string path = folder.file("Familie 2027.cal");
+    std::ofstream(path) << "Titel;Familie\n";
+    QtFileDialogs dialogs(nullptr);
+    WhenShown<QFileDialog> answer([&](QFileDialog& dialog) {
+        auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        QTest::keyClicks(field, QString::fromStdString(path), Qt::NoModifier, 30);
+        if (QWidget* completions = QApplication::activePopupWidget()) {
+            QTest::keyClick(completions, Qt::Key_Escape);
+        }
+        EXPECT_EQ(field->text().toStdString(), path);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.chooseFileToOpen(), path);
+    EXPECT_TRUE(answer.acted);
+}
+
 TEST(WindowFileDialogs, EscapeInTheOpenDialogCancels) {
     QtFileDialogs dialogs(nullptr);
     WhenShown<QFileDialog> cancel([](QFileDialog& dialog) {
