@@ -1,15 +1,20 @@
 // The window program's real services, driven as a person would: the file dialogs
 // answered by typing into them, the birthday import from a generated address book
-// by a click on its entry, and the program started through its command line.
+// by a click on its entry, printing to the PDF printer after clicks in the print
+// selection, and the program started through its command line.
 
+#include "app/calendar_commands.h"
+#include "app/drucken_dlg.h"
 #include "app/import_dlg.h"
 #include "app/window_services.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "document/calendar_document.h"
+#include "platform/pdf_printer_device.h"
 #include "records/sibling_folder.h"
 #include "tests/app/app_fixture.h"
 #include "tests/records/vdt_writer.h"
+#include "widgets/qt/control_id.h"
 #include "widgets/qt/markup_controls.h"
 
 #include <QAbstractButton>
@@ -19,6 +24,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -86,6 +92,28 @@ void typeFileNameAndAccept(QFileDialog& dialog, const QString& text) {
     ADD_FAILURE() << "no Open or Save button";
 }
 
+// The path typed at a person's pace (the dialog completes folder names as they are
+// typed), then Return.
+TEST(WindowFileDialogs, OpenReturnsTheTypedCalendar) {
+    TempFolder folder;
+    const std::string path = folder.file("Familie 2027.cal");
+    std::ofstream(path) << "Titel;Familie\n";
+    QtFileDialogs dialogs(nullptr);
+    WhenShown<QFileDialog> answer([&](QFileDialog& dialog) {
+        auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        QTest::keyClicks(field, QString::fromStdString(path), Qt::NoModifier, 30);
+        if (QWidget* completions = QApplication::activePopupWidget()) {
+            QTest::keyClick(completions, Qt::Key_Escape);
+        }
+        EXPECT_EQ(field->text().toStdString(), path);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.chooseFileToOpen(), path);
+    EXPECT_TRUE(answer.acted);
+}
+
 TEST(WindowFileDialogs, EscapeInTheOpenDialogCancels) {
     QtFileDialogs dialogs(nullptr);
     WhenShown<QFileDialog> cancel([](QFileDialog& dialog) {
@@ -146,6 +174,37 @@ TEST(WindowBirthdayImport, ClickOnTheAddressBookImportsItsBirthdays) {
     EXPECT_EQ(presenter.shown[0].text, formatString(140, {std::int64_t{2}}));
     EXPECT_EQ(document.dayText[4][2], "Anna");
     EXPECT_EQ(document.dayText[11][23], "Ben");
+}
+
+// The print command with the real selection dialog, answered by clicks ("none",
+// then the title page, then print), printing to the PDF printer: one page.
+TEST(WindowPrinting, SelectionDialogClicksDecideThePagesOfThePdf) {
+    TempFolder folder;
+    AnsweringPresenter presenter;
+    MemoryRegistry registry;
+    testing::FakeFileDialogs files;
+    testing::FakeOpener opener;
+    WindowDialogs dialogs(registry);
+    CalendarCommands commands(files, dialogs, opener);
+    const std::string pdf = folder.file("kalender.pdf");
+    PdfPrinterDevice printer(pdf);
+    WhenShown<CDruckenDlg> answer([](CDruckenDlg& dialog) {
+        for (int id : {DruckenControls::SelectNone, DruckenControls::Title, kDialogOk}) {
+            QWidget* control = findControl(&dialog, id);
+            ASSERT_NE(control, nullptr) << id;
+            QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+        }
+    });
+    EXPECT_TRUE(commands.printSheets(printer));
+    EXPECT_TRUE(answer.acted);
+
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)});
+    ASSERT_TRUE(info.waitForFinished(20000)) << "pdfinfo missing: run scripts/install-deps.sh";
+    const QByteArray out = info.readAllStandardOutput();
+    const QRegularExpression onePage(QStringLiteral("^Pages:\\s+1$"),
+                                     QRegularExpression::MultilineOption);
+    EXPECT_TRUE(onePage.match(QString::fromUtf8(out)).hasMatch()) << out.toStdString();
 }
 
 // The program itself, started as the desktop starts it.
