@@ -24,11 +24,6 @@ constexpr int kMessageClearAll = 141;
 constexpr int kMessageLanguageChanged = 143;
 constexpr int kMessageSaveChanges = 146;
 
-// Shown when the multi-day dialog is confirmed with dates that give no range.
-constexpr char kMultiDayNothingEntered[] =
-    "<strong>Mehrtags-Termin</strong><br>Es wurde nichts eingetragen: Bitte geben Sie zwei "
-    "Daten an, von denen das erste vor dem letzten liegt.";
-
 constexpr char kDefaultFileStem[] = "NeuerKalender";
 constexpr char kCalendarExtension[] = ".cal";
 
@@ -259,7 +254,7 @@ void CalendarCommands::enterMultiDay() {
     MultiDayEntry entry;
     if (!dialogs_.enterMultiDay(calendarYear_, entry))
         return;
-    if (entry.first.isEmpty() || entry.last.isEmpty() || !entry.first.isEarlier(entry.last)) {
+    if (!givesDayRange(entry)) {
         showMessage(translate(kMultiDayNothingEntered, currentLanguage()),
                     MessageStyle::Ok | MessageStyle::IconInformation);
         return;
@@ -270,8 +265,7 @@ void CalendarCommands::enterMultiDay() {
     std::optional<DayColour> colour;
     if (!entry.keepColour)
         colour = entry.colour;
-    if (!text && !colour)
-        return; // both kept: the days stay as they are
+    // With both kept the days stay as they are, yet a confirmed entry counts as a change.
     fillDayRange(document_, entry.first, entry.last, text, colour);
     markChanged();
 }
