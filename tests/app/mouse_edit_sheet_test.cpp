@@ -146,6 +146,8 @@ TEST(MouseEditSheet, GeneralPageSwitchesListsAndFieldsTakeClicksAndKeys) {
     const int entry = regions->currentIndex() == 0 ? 1 : 0;
     chooseEntry(regions, entry);
     EXPECT_EQ(regions->currentIndex(), entry);
+    open.photos.answers = {std::string("/tmp/titel.jpg")};
+    clickAt(open.control(&general, 1008)); // the title photo
     typeInto(open.control(&general, 1042), QStringLiteral("40"));
     typeInto(open.control(&general, 1035), QStringLiteral("15 mm"));
     typeInto(open.control(&general, 1020), QStringLiteral("Unser Jahr"));
@@ -160,6 +162,7 @@ TEST(MouseEditSheet, GeneralPageSwitchesListsAndFieldsTakeClicksAndKeys) {
     EXPECT_EQ(document.margins.top, 15);
     EXPECT_EQ(document.margins.left, 25);
     EXPECT_EQ(document.titleText, "Unser Jahr\r\n2026");
+    EXPECT_EQ(document.titlePhoto, "/tmp/titel.jpg");
 }
 
 } // namespace
