@@ -27,11 +27,6 @@ constexpr int kMessageLanguageChanged = 143;
 constexpr int kMessageSaveChanges = 146;
 constexpr int kMessageManualNotOpened = 29821;
 
-// Shown when the multi-day dialog is confirmed with dates that give no range.
-constexpr char kMultiDayNothingEntered[] =
-    "<strong>Mehrtags-Termin</strong><br>Es wurde nichts eingetragen: Bitte geben Sie zwei "
-    "Daten an, von denen das erste vor dem letzten liegt.";
-
 constexpr char kDefaultFileStem[] = "NeuerKalender";
 constexpr char kCalendarExtension[] = ".cal";
 
@@ -292,7 +287,7 @@ void CalendarCommands::enterMultiDay() {
     MultiDayEntry entry;
     if (!dialogs_.enterMultiDay(document_.year, entry))
         return;
-    if (entry.first.isEmpty() || entry.last.isEmpty() || !entry.first.isEarlier(entry.last)) {
+    if (!givesDayRange(entry)) {
         showMessage(translate(kMultiDayNothingEntered, currentLanguage()),
                     MessageStyle::Ok | MessageStyle::IconInformation);
         return;
@@ -303,8 +298,12 @@ void CalendarCommands::enterMultiDay() {
     std::optional<DayColour> colour;
     if (!entry.keepColour)
         colour = entry.colour;
-    if (!text && !colour)
-        return; // both kept: the days stay as they are
+    if (!text && !colour) {
+        // The days stay as they are, yet a confirmed entry counts as a change.
+        document_.modified = 1;
+        refreshPages();
+        return;
+    }
     const CalendarDocument before = document_;
     fillDayRange(document_, entry.first, entry.last, text, colour);
     recordChange(before, change_text::kMultiDay);

@@ -19,6 +19,16 @@ struct MultiDayEntry {
     bool keepColour = false; // leave the days' colours as they are
 };
 
+// Shown when the multi-day dialog is confirmed with dates that give no range.
+inline constexpr char kMultiDayNothingEntered[] =
+    "<strong>Mehrtags-Termin</strong><br>Es wurde nichts eingetragen: Bitte geben Sie zwei "
+    "Daten an, von denen das erste vor dem letzten liegt.";
+
+// True when the entry's dates give a range: both set, the first before the last.
+inline bool givesDayRange(const MultiDayEntry& entry) {
+    return !entry.first.isEmpty() && !entry.last.isEmpty() && entry.first.isEarlier(entry.last);
+}
+
 class CalendarDialogs {
   public:
     virtual ~CalendarDialogs() = default;

@@ -263,6 +263,15 @@ TEST_F(CalendarCommandsTest, MultiDayEntry) {
     commands.enterMultiDay();
     EXPECT_EQ(commands.document().dayText[0][0], "");
     EXPECT_EQ(commands.document().dayColour[0][1], static_cast<int>(DayColour::Red));
+    // Keeping both changes no day, yet the confirmed entry marks the calendar changed.
+    presenter.answers = {MessageResult::No}; // the earlier changes are not saved
+    commands.newCalendar();
+    ASSERT_EQ(commands.document().modified, 0);
+    dialogs.multiDayAnswer = MultiDayEntry{date(1, 1), date(2, 1), "x", DayColour::Red, true, true};
+    commands.enterMultiDay();
+    EXPECT_EQ(commands.document().modified, 1);
+    EXPECT_EQ(commands.document().dayText[0][0], "");
+    EXPECT_EQ(commands.document().dayColour[0][0], 0);
 }
 
 TEST_F(CalendarCommandsTest, HolidayNamesFollowTheSwitch) {
