@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "core/clock.h"
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "core/translation.h"
@@ -173,7 +174,9 @@ bool CalendarCommands::openByName(const std::string& path) {
 // that a failed open cannot make a later save overwrite that file.
 bool CalendarCommands::readInto(const std::string& path) {
     if (!readCalendarFile(document_, path)) {
-        showMessage(loadString(kMessageOpenFailed), MessageStyle::Ok);
+        // The file's name follows the message, so that the user sees which one failed.
+        showMessage(loadString(kMessageOpenFailed) + "<br>" + markupLiteral(path),
+                    MessageStyle::Ok);
         return false;
     }
     currentFilePath_ = path;
@@ -319,7 +322,7 @@ bool CalendarCommands::openManual() {
 std::string CalendarCommands::heading() const {
     const std::string shown =
         document_.untitled != 0 ? loadString(kNewCalendarName) : currentFilePath_;
-    return formatText("<b> %s", {shown});
+    return formatText("<b> %s", {markupLiteral(shown)});
 }
 
 void CalendarCommands::refreshPages() {
