@@ -280,7 +280,7 @@ void CalendarCommands::enterMultiDay() {
 }
 
 void CalendarCommands::importBirthdays() {
-    if (dialogs_.importBirthdays(document_))
+    if (dialogs_.importBirthdaysForYear(document_, calendarYear_))
         markChanged();
 }
 
