@@ -7,7 +7,7 @@
 #include "document/cal_writer.h"
 #include "document/global_daten.h"
 #include "document/program_folder.h"
-#include "tests/app/app_fixture.h"
+#include "tests/app/main_window_fixture.h"
 #include "widgets/qt/ie4bar.h"
 #include "widgets/qt/markup_controls.h"
 
@@ -49,31 +49,6 @@ TEST(MainChildDlg, ChildrenScaleWithTheClient) {
     const Rect same = scaledChildRect({1, 2, 3, 4}, Size{0, 0}, Size{10, 10}, ChildSizing::Scaled);
     EXPECT_EQ(same.right, 3);
 }
-
-class MainWindowTest : public ::testing::Test {
-  protected:
-    MainWindowTest() {
-        setProgramFolder(folder.path());
-        std::filesystem::create_directories(folder.file("daten"));
-        CalendarDocument sample;
-        resetDocument(sample);
-        writeCalendarFile(sample, dataFilePath("natur.cal"));
-        registerCommandIcons(0);
-        frame = std::make_unique<CMainFrame>(files, dialogs, opener, store, false);
-    }
-    QAction* menuAction(int command) const {
-        return frame->menuBar()->findChild<QAction*>(QStringLiteral("cmd%1").arg(command));
-    }
-    QString heading() const { return frame->mainView()->headingLine()->text(); }
-
-    testing::TempFolder folder;
-    AnsweringPresenter presenter;
-    testing::FakeFileDialogs files;
-    testing::FakeDialogs dialogs;
-    testing::FakeOpener opener;
-    CGlobalDaten store;
-    std::unique_ptr<CMainFrame> frame;
-};
 
 TEST_F(MainWindowTest, ShowsTheSampleCalendarWithItsMenuAndButtons) {
     EXPECT_EQ(frame->windowTitle(), "Veltrano");

@@ -2,32 +2,20 @@
 // are in the heading and in messages: never read as tags, never made links.
 
 #include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/main_view.h"
-#include "app/startup.h"
 #include "core/strings.h"
 #include "core/translation.h"
-#include "document/cal_writer.h"
-#include "document/global_daten.h"
-#include "document/program_folder.h"
 #include "records/var_base.h"
 #include "render/recording_surface.h"
-#include "tests/app/app_fixture.h"
+#include "tests/app/main_window_fixture.h"
 #include "widgets/engine/markup_tokens.h"
 #include "widgets/engine/message_box_rules.h"
 #include "widgets/engine/rich_text_layout.h"
-#include "widgets/qt/ie4bar.h"
-#include "widgets/qt/markup_controls.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace veltrano {
 namespace {
-
-using testing::AnsweringPresenter;
 
 [[maybe_unused]] ::testing::Environment* const appEnvironment =
     ::testing::AddGlobalTestEnvironment(new testing::AppEnvironment);
@@ -68,18 +56,8 @@ void expectShownVerbatim(const std::string& message, const std::string& path) {
     EXPECT_EQ(seen.areas, 0u) << path;
 }
 
-class OutsideTextTest : public ::testing::Test {
+class OutsideTextTest : public MainWindowTest {
   protected:
-    OutsideTextTest() {
-        setProgramFolder(folder.path());
-        std::filesystem::create_directories(folder.file("daten"));
-        CalendarDocument sample;
-        resetDocument(sample);
-        writeCalendarFile(sample, dataFilePath("natur.cal"));
-        registerCommandIcons(0);
-        frame = std::make_unique<CMainFrame>(files, dialogs, opener, store, false);
-    }
-
     // The heading as the window draws it: the words in order, and whether
     // any part of it is a link.
     std::pair<std::string, bool> drawnHeading() const {
@@ -88,14 +66,6 @@ class OutsideTextTest : public ::testing::Test {
         heading->engine().paint(surface, Size{4000, 30});
         return {drawnText(surface), heading->engine().linkEnds().has_value()};
     }
-
-    testing::TempFolder folder;
-    AnsweringPresenter presenter;
-    testing::FakeFileDialogs files;
-    testing::FakeDialogs dialogs;
-    testing::FakeOpener opener;
-    CGlobalDaten store;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(OutsideTextTest, HeadingShowsTheOpenedCalendarsPathAsItIs) {
