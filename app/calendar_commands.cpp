@@ -3,6 +3,7 @@
 #include "app/change_name.h"
 #include "app/command_ids.h"
 #include "core/clock.h"
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "core/translation.h"
@@ -190,7 +191,9 @@ bool CalendarCommands::openByName(const std::string& path) {
 // that a failed open cannot make a later save overwrite that file.
 bool CalendarCommands::readInto(const std::string& path) {
     if (!readCalendarFile(document_, path)) {
-        showMessage(loadString(kMessageOpenFailed), MessageStyle::Ok);
+        // The file's name follows the message, so that the user sees which one failed.
+        showMessage(loadString(kMessageOpenFailed) + "<br>" + markupLiteral(path),
+                    MessageStyle::Ok);
         return false;
     }
     currentFilePath_ = path;
@@ -311,7 +314,7 @@ void CalendarCommands::enterMultiDay() {
 
 void CalendarCommands::importBirthdays() {
     const CalendarDocument before = document_;
-    if (dialogs_.importBirthdays(document_))
+    if (dialogs_.importBirthdaysForYear(document_, document_.year))
         recordChange(before, change_text::kBirthdays);
 }
 
@@ -360,7 +363,7 @@ bool CalendarCommands::openManual() {
 std::string CalendarCommands::heading() const {
     const std::string shown =
         document_.untitled != 0 ? loadString(kNewCalendarName) : currentFilePath_;
-    return formatText("<b> %s", {shown});
+    return formatText("<b> %s", {markupLiteral(shown)});
 }
 
 void CalendarCommands::refreshPages() {

@@ -40,6 +40,12 @@ class CalendarDialogs {
     virtual bool enterMultiDay(std::int32_t year, MultiDayEntry& entry) = 0;
     // True when an import wrote birthdays into document.
     virtual bool importBirthdays(CalendarDocument& document) = 0;
+    // The same for a calendar shown for `year`, which decides where a file's
+    // 29 February dates go; dialogs that do not need it answer importBirthdays.
+    virtual bool importBirthdaysForYear(CalendarDocument& document, std::int32_t year) {
+        (void)year;
+        return importBirthdays(document);
+    }
     // True when the language dialog was confirmed; its choice is then stored.
     virtual bool chooseLanguage() = 0;
     // The pages to print; false when cancelled.

@@ -1,6 +1,7 @@
 #include "records/var_base.h"
 
 #include "core/file_errors.h"
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "core/translation.h"
@@ -89,7 +90,7 @@ std::string fileErrorCauseText(int error) {
 void ReportFileError(int error, const std::string& path) {
     const int language = currentLanguage();
     std::string text = translate("Der folgende Fehler ist aufgetreten:\n", language) +
-                       translate(fileErrorCauseText(error), language) + "\n" + path;
+                       translate(fileErrorCauseText(error), language) + "\n" + markupLiteral(path);
     showMessage(text, MessageStyle::IconExclamation | MessageStyle::Ok);
 }
 

@@ -174,7 +174,7 @@ TEST_F(CalendarCommandsTest, FailedOpenChangesNothing) {
     presenter.answers = {MessageResult::No};
     commands.open();
     ASSERT_EQ(presenter.shown.size(), 2u);
-    EXPECT_EQ(presenter.shown[1].text, loadString(130));
+    EXPECT_EQ(presenter.shown[1].text, loadString(130) + "<br>" + bad); // names the file
     EXPECT_EQ(commands.currentFilePath(), good);
     EXPECT_EQ(commands.heading(), "<b> " + good);
     EXPECT_EQ(commands.document().titleText, "Good");
