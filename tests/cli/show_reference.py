@@ -9,6 +9,7 @@ usage: show_reference.py VELTRANO_CLI DATA_FOLDER
 import json
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -62,13 +63,12 @@ def ascii_lower(text):
 def read_calendar(data):
     """The calendar in the file's bytes, or None when the file is refused."""
     cal = new_calendar()
-    lines = data.split(b"\n")
+    # A line ends at CR LF, at LF or at CR alone.
+    lines = re.split(b"\r\n|\r|\n", data)
     if lines and lines[-1] == b"":
         lines.pop()
     recognised = False
     for raw in lines:
-        if raw.endswith(b"\r"):
-            raw = raw[:-1]
         line = decode(raw)
         tokens = line.split(";")
         tok = lambda i: tokens[i] if i < len(tokens) else ""
