@@ -2,6 +2,7 @@
 
 #include "records/vdt_format.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace veltrano::vdt {
@@ -17,11 +18,14 @@ bool blockDecodes(const std::uint8_t* block) {
 bool looksLikeRecordFile(const std::uint8_t* header, const std::uint8_t* blocks, std::uint32_t n) {
     if (header[0] != 1 || header[1] != 0 || header[2] != 0 || header[3] != 0)
         return false;
+    // After the next record ID a header holds only zeros...
+    if (std::all_of(header + 8, header + kBlockSize, [](std::uint8_t b) { return b == 0; }))
+        return true;
+    // ...else its blocks must speak for it: even a much damaged record file has
+    // one block in eight that decodes, random bytes about one in two hundred.
     std::uint32_t decoding = 0;
     for (std::uint32_t i = 0; i < n; ++i)
         decoding += blockDecodes(blocks + std::size_t{i} * kBlockSize) ? 1 : 0;
-    // Even a much damaged record file has one block in eight that decodes;
-    // random bytes have about one in two hundred.
     return std::uint64_t{decoding} * 8 >= n;
 }
 

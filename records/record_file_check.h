@@ -12,8 +12,8 @@ namespace veltrano::vdt {
 bool blockDecodes(const std::uint8_t* block);
 
 // header is block 0; blocks holds n record blocks. Plausible when the header
-// starts with 1, 0, 0, 0 and at least one in eight of the n blocks decodes (n = 0:
-// the header alone decides).
+// starts with 1, 0, 0, 0 and either holds only zeros after the next record ID
+// or at least one in eight of the n blocks decodes.
 bool looksLikeRecordFile(const std::uint8_t* header, const std::uint8_t* blocks, std::uint32_t n);
 
 } // namespace veltrano::vdt

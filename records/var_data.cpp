@@ -116,6 +116,11 @@ bool CVarData::fileLooksLikeRecordFile() {
 bool CVarData::repairDamagedBlock(std::uint32_t p, std::uint8_t* block) {
     if (!looksDamaged(vdt::readBlockHeader(block)) || p + 1 >= window_.fileBlockCount)
         return true;
+    // A chain that the window shows continuing is no damage; else the locked
+    // re-read below decides.
+    if (p + 1 - window_.firstBlock < window_.heldBlocks &&
+        !isDamaged(block, block + vdt::kBlockSize))
+        return true;
     if (!fileChecked_) {
         if (!fileLooksLikeRecordFile()) {
             if (scanError_ == 0)

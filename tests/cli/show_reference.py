@@ -11,6 +11,7 @@ import json
 import os
 from concurrent.futures import ThreadPoolExecutor
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -64,13 +65,12 @@ def ascii_lower(text):
 def read_calendar(data):
     """The calendar in the file's bytes, or None when the file is refused."""
     cal = new_calendar()
-    lines = data.split(b"\n")
+    # A line ends at CR LF, at LF or at CR alone.
+    lines = re.split(b"\r\n|\r|\n", data)
     if lines and lines[-1] == b"":
         lines.pop()
     recognised = False
     for raw in lines:
-        if raw.endswith(b"\r"):
-            raw = raw[:-1]
         line = decode(raw)
         tokens = line.split(";")
         tok = lambda i: tokens[i] if i < len(tokens) else ""

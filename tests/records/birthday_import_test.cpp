@@ -4,11 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <functional>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace veltrano {
 namespace {
@@ -202,32 +198,10 @@ TEST_F(BirthdayImportTest, ALockHeldPastTheWaitFailsTheImport) {
     for (std::uint32_t id = 1; many.blockCount() < 2001; ++id)
         many.record(kContact, id, test::contactPayload(packedDate(1 + id % 28, 6, 1970), "c"));
     many.writeTo(contactsFile());
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int fd = ::open(contactsFile().c_str(), O_RDWR);
-        struct flock lock = {};
-        lock.l_type = F_WRLCK;
-        lock.l_whence = SEEK_SET;
-        lock.l_start = 1500 * 256;
-        lock.l_len = 256;
-        char answer = (fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &lock) == 0) ? 'y' : 'n';
-        (void)!::write(ready[1], &answer, 1);
-        ::alarm(30);
-        ::pause();
-        ::_exit(0);
-    }
-    char answer = 0;
-    ASSERT_EQ(::read(ready[0], &answer, 1), 1);
+    test::ForeignLock lock(contactsFile(), 1500 * 256, 256);
+    ASSERT_TRUE(lock.held());
     CalendarDocument before = document;
     ImportOutcome outcome = ImportFromContacts(document);
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
-    ASSERT_EQ(answer, 'y');
     EXPECT_EQ(outcome, ImportOutcome::Failed);
     EXPECT_EQ(document, before);
     EXPECT_EQ(presenter.shown,

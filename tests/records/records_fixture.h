@@ -10,8 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <signal.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -48,6 +52,51 @@ class TempFolder {
 
   private:
     std::filesystem::path path_;
+};
+
+// Another process holding an exclusive lock on bytes start .. start + length - 1
+// of a file, as the owning product does while it writes, until destroyed.
+class ForeignLock {
+  public:
+    ForeignLock(const std::string& path, off_t start, off_t length) {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        child_ = ::fork();
+        if (child_ == 0) {
+            int fd = ::open(path.c_str(), O_RDWR);
+            struct flock lock = {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            lock.l_start = start;
+            lock.l_len = length;
+            char answer = (fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &lock) == 0) ? 'y' : 'n';
+            (void)!::write(ready[1], &answer, 1);
+            ::alarm(30); // never outlives a test run that was cut short
+            ::pause();   // holds the lock until killed
+            ::_exit(0);
+        }
+        char answer = 0;
+        held_ = child_ > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
+        ::close(ready[0]);
+        ::close(ready[1]);
+    }
+    ~ForeignLock() { release(); }
+    ForeignLock(const ForeignLock&) = delete;
+    ForeignLock& operator=(const ForeignLock&) = delete;
+
+    bool held() const { return held_; }
+    void release() {
+        if (child_ > 0) {
+            ::kill(child_, SIGKILL);
+            ::waitpid(child_, nullptr, 0);
+        }
+        child_ = -1;
+    }
+
+  private:
+    pid_t child_ = -1;
+    bool held_ = false;
 };
 
 // Address book in <tmp>/murello, appointment book in <tmp>/tessaplan, both

@@ -152,26 +152,8 @@ TEST_F(VarBaseTest, ReadBlocksZeroFillsThePartialLastBlockAndFailsPastTheEnd) {
 TEST_F(VarBaseTest, ALockHeldByAnotherProcessIsWaitedForThenTheAccessFails) {
     std::string path = file("locked.vdt");
     test::writeFileBytes(path, Bytes(256 * 4, 0x11));
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int fd = ::open(path.c_str(), O_RDWR);
-        struct flock lock = {};
-        lock.l_type = F_WRLCK;
-        lock.l_whence = SEEK_SET;
-        lock.l_start = 512; // block 2 only
-        lock.l_len = 256;
-        char answer = (fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &lock) == 0) ? 'y' : 'n';
-        (void)!::write(ready[1], &answer, 1);
-        ::alarm(30); // never outlives a test run that was cut short
-        ::pause();   // holds the lock until killed
-        ::_exit(0);
-    }
-    char answer = 0;
-    ASSERT_EQ(::read(ready[0], &answer, 1), 1);
-    ASSERT_EQ(answer, 'y');
+    test::ForeignLock lock(path, 512, 256); // block 2 only
+    ASSERT_TRUE(lock.held());
 
     PathStore store(path);
     Bytes buffer(256 * 4);
@@ -179,10 +161,7 @@ TEST_F(VarBaseTest, ALockHeldByAnotherProcessIsWaitedForThenTheAccessFails) {
     auto start = std::chrono::steady_clock::now();
     bool read = store.ReadBlocks(1, 2, buffer.data()); // overlaps block 2
     auto waited = std::chrono::steady_clock::now() - start;
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
+    lock.release();
 
     // It failed, and only after it had kept trying for the whole wait; how much
     // longer a busy machine took does not matter.

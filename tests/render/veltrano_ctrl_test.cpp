@@ -2,6 +2,7 @@
 
 #include "core/holidays.h"
 #include "document/calendar_document.h"
+#include "document/calendar_limits.h"
 #include "print_fakes.h"
 #include "render/photo_loader.h"
 #include "render/print_job.h"
@@ -282,6 +283,18 @@ TEST(FillPageControls, CopiesEachMonthAndDropsCachedPhotos) {
     EXPECT_EQ(controls[2].photoPath, "maerz.jpg");
     EXPECT_EQ(controls[2].caption, "Schnee");
     EXPECT_TRUE(controls[0].photoPath.empty());
+}
+
+// A huge text stays whole in the document; the pages lay out only what they can show.
+TEST(FillPageControls, PagesGetAtMostTheDrawablePartOfATextTheDocumentKeeps) {
+    PageControls controls;
+    CalendarDocument doc;
+    doc.dayText[4][0] = std::string(10 * kMaxDrawnTextBytes, 'x');
+    doc.monthText[4] = std::string(2 * kMaxDrawnTextBytes, 'y');
+    fillPageControls(controls, doc, 2027);
+    EXPECT_EQ(controls[4].dayTexts[0].size(), kMaxDrawnTextBytes);
+    EXPECT_EQ(controls[4].caption.size(), kMaxDrawnTextBytes);
+    EXPECT_EQ(doc.dayText[4][0].size(), 10 * kMaxDrawnTextBytes);
 }
 
 // A refresh after a text edit must not decode every photo again, but a photo
