@@ -355,7 +355,7 @@ bool CalendarCommands::openManual() {
     if (opener_.openDocument(path))
         return true;
     // Without a browser the manual can still be opened by hand.
-    showMessage(formatString(kMessageManualNotOpened, {path}),
+    showMessage(formatString(kMessageManualNotOpened, {markupLiteral(path)}),
                 MessageStyle::Ok | MessageStyle::IconInformation);
     return false;
 }

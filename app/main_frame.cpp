@@ -6,6 +6,7 @@
 #include "app/recent_files.h"
 #include "app/recent_files_menu.h"
 #include "app/startup.h"
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "core/translation.h"
@@ -80,7 +81,7 @@ void CMainFrame::openRecentFile(int index) {
     if (!std::filesystem::is_regular_file(path, error)) {
         recentFiles_->remove(path);
         showRecentFileItems();
-        showMessage(formatString(kMessageRecentFileMissing, {path}),
+        showMessage(formatString(kMessageRecentFileMissing, {markupLiteral(path)}),
                     MessageStyle::Ok | MessageStyle::IconInformation);
         return;
     }

@@ -1,5 +1,6 @@
 #include "records/birthday_import.h"
 
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "core/translation.h"
@@ -50,7 +51,7 @@ void reportFailedScan(int error, const std::string& path) {
     const std::string cause = error == kNotARecordFile
                                   ? loadString(kMessageNotARecordFile)
                                   : translate(fileErrorCauseText(error), currentLanguage());
-    showMessage(formatString(kMessageImportFailed, {cause, path}),
+    showMessage(formatString(kMessageImportFailed, {cause, markupLiteral(path)}),
                 MessageStyle::IconExclamation | MessageStyle::Ok);
 }
 

@@ -1,5 +1,6 @@
 #include "records/var_data.h"
 
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "records/record_file_check.h"
@@ -131,7 +132,8 @@ bool CVarData::repairDamagedBlock(std::uint32_t p, std::uint8_t* block) {
     }
     if (scanStore_->readOnly()) {
         if (!readOnlyNoted_)
-            showMessage(loadString(kMessageReadOnlyNotRepaired) + "\n" + scanStore_->GetFilePath(),
+            showMessage(loadString(kMessageReadOnlyNotRepaired) + "\n" +
+                            markupLiteral(scanStore_->GetFilePath()),
                         MessageStyle::IconInformation | MessageStyle::Ok);
         readOnlyNoted_ = true;
         return true;

@@ -121,7 +121,8 @@ TEST(MouseEditSheet, PhotoButtonsShowTheChosenPhotoAndRemoveIt) {
     clickAt(open.control(&may, 1005)); // cancelled
     EXPECT_FALSE(preview->hasImage());
     clickAt(open.control(&may, 1005));
-    EXPECT_TRUE(preview->hasImage());
+    // The photo is decoded on a worker thread and shows when it arrives.
+    EXPECT_TRUE(QTest::qWaitFor([preview] { return preview->hasImage(); }, 10000));
     EXPECT_EQ(open.photos.filters.size(), 2u);
     typeInto(open.control(&may, 1043), QStringLiteral("Blüten im Mai"));
     open.clickOk();

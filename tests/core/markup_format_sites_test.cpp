@@ -109,6 +109,17 @@ const FormatSite kSites[] = {
     {"render/print_layouts.cpp", "formatText(\"%04d\"", Inserts::NotMarkup},
     {"render/veltrano_ctrl.cpp", "formatText(\"%d\"", Inserts::NotMarkup},
     {"render/month_grid.cpp", "formatText(\"%s %04d\"", Inserts::NotMarkup},
+    {"render/title_thumbnail.cpp", "formatText(\"%d\"", Inserts::NotMarkup},
+    {"app/main_frame.cpp", "showMessage(formatString(kMessageRecentFileMissing", Inserts::Escaped},
+    {"app/main_frame.cpp", "formatString(kind.itemText", Inserts::NotMarkup},
+    {"app/change_name.cpp", "name_ = formatString(text, args)", Inserts::NotMarkup},
+    {"app/multi_dlg.cpp", "showMessage(translate(kMultiDayNothingEntered", Inserts::ProgramText},
+    {"app/calendar_commands.cpp", "showMessage(formatString(kMessageManualNotOpened",
+     Inserts::Escaped},
+    {"records/birthday_import.cpp", "showMessage(formatString(kMessageImportFailed",
+     Inserts::Escaped},
+    {"records/var_data.cpp", "showMessage(loadString(kMessageReadOnlyNotRepaired)",
+     Inserts::Escaped},
 };
 
 struct FoundCall {
