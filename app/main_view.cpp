@@ -96,7 +96,8 @@ void CHauptmenuDlg::showPages() {
     for (PageButton* button : thumbnails_)
         button->update();
     const CalendarDocument& document = commands_.document();
-    titleThumbnail_->showTitle(document.titlePhoto, document.year, document.titleText);
+    titleThumbnail_->showTitle(document.titlePhoto, document.year, document.titleText,
+                               document.photoCrop[kTitlePhotoPage]);
     emit stateChanged();
 }
 
