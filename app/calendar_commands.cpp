@@ -325,9 +325,16 @@ void CalendarCommands::clearAllEntries() {
 
 bool CalendarCommands::printSheets(PrinterDevice& device) {
     PrintSelection selection;
+    return choosePrintSelection(selection) && printSelection(device, selection);
+}
+
+bool CalendarCommands::choosePrintSelection(PrintSelection& selection) {
+    selection = PrintSelection{};
     selection.year = document_.year;
-    if (!dialogs_.choosePrintSelection(selection))
-        return false;
+    return dialogs_.choosePrintSelection(selection);
+}
+
+bool CalendarCommands::printSelection(PrinterDevice& device, const PrintSelection& selection) {
     return printCalendar(device, pages_, document_, selection);
 }
 

@@ -67,6 +67,10 @@ class CalendarCommands {
     // The chosen months and title page one sheet each, through the device's
     // print dialog; true when printed.
     bool printSheets(PrinterDevice& device);
+    // The two halves of printSheets, so that a preview can come between:
+    // asks which pages to print (false when cancelled), then prints them.
+    bool choosePrintSelection(PrintSelection& selection);
+    bool printSelection(PrinterDevice& device, const PrintSelection& selection);
     // The year on one landscape sheet; true when printed.
     bool printOneSheet(PrinterDevice& device);
     // True when the language was changed and the window is to close.

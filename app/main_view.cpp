@@ -2,9 +2,9 @@
 
 #include "app/command_ids.h"
 #include "app/page_button.h"
+#include "app/print_preview.h"
 #include "app/title_page_button.h"
 #include "core/strings.h"
-#include "platform/system_printer_device.h"
 #include "widgets/engine/palette.h"
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/markup_controls.h"
@@ -104,11 +104,19 @@ void CHauptmenuDlg::showPages() {
 CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
     CommandOutcome outcome = CommandOutcome::Done;
     if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
-        SystemPrinterDevice printer(window());
-        if (commandId == command::kPrintSheets)
-            commands_.printSheets(printer);
-        else
-            commands_.printOneSheet(printer);
+        // The pages are seen in the preview first; printing from there asks
+        // for the printer.
+        if (commandId == command::kPrintSheets) {
+            PrintSelection selection;
+            if (commands_.choosePrintSelection(selection))
+                showPrintPreview(window(), false, [this, selection](PrinterDevice& device) {
+                    return commands_.printSelection(device, selection);
+                });
+        } else {
+            showPrintPreview(window(), true, [this](PrinterDevice& device) {
+                return commands_.printOneSheet(device);
+            });
+        }
         for (PageButton* button : thumbnails_)
             button->update();
     } else {

@@ -225,6 +225,7 @@ constexpr StringTableEntry kStrings[] = {
     {29855, "Français"},
     {29856, "Español"},
     {29857, "Italiano"},
+    {29870, "Druckvorschau"},
     {32772, "Hauptmenü"},
     {32774, "Bearbeiten\nBearbeiten"},
     {32776, "Drucken\nDrucken"},
