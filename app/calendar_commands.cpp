@@ -11,6 +11,7 @@
 #include "document/program_folder.h"
 #include "document/startup_settings.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -25,6 +26,8 @@ constexpr int kMessageClearAll = 141;
 constexpr int kMessageLanguageChanged = 143;
 constexpr int kMessageSaveChanges = 146;
 constexpr int kMessageManualNotOpened = 29821;
+// The undo step of photos placed on several pages at once.
+constexpr int kPlacePhotosName = 29871;
 
 // Shown when the multi-day dialog is confirmed with dates that give no range.
 constexpr char kMultiDayNothingEntered[] =
@@ -268,6 +271,20 @@ void CalendarCommands::edit() {
     const CalendarDocument before = document_;
     if (dialogs_.editCalendar(document_, page, document_.year))
         recordChange(before, change_text::kEditSheet);
+}
+
+bool CalendarCommands::placePhotos(int page, const std::vector<std::string>& paths) {
+    if (page < 0 || page >= kPhotoPageCount)
+        return false;
+    const std::size_t room =
+        page == kTitlePhotoPage ? 1 : static_cast<std::size_t>(kMonthCount - page);
+    const CalendarDocument before = document_;
+    for (std::size_t i = 0; i < std::min(room, paths.size()); ++i)
+        setPagePhoto(document_, page + static_cast<int>(i), paths[i]);
+    if (document_ == before)
+        return false;
+    recordChange(before, kPlacePhotosName);
+    return true;
 }
 
 void CalendarCommands::selectStartPage(int month) {

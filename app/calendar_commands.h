@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace veltrano {
 
@@ -57,6 +58,11 @@ class CalendarCommands {
     // The save prompt when there are changes; true when the window may close.
     bool mayClose();
     void edit();
+    // Photos dropped onto a page (0..11 months, kTitlePhotoPage the title): the
+    // first becomes that page's photo, the next ones those of the following
+    // months as far as December; the title page takes only the first. One undo
+    // step; false when nothing changed.
+    bool placePhotos(int page, const std::vector<std::string>& paths);
     // A thumbnail was clicked: the next edit opens at that month (1..12).
     void selectStartPage(int month);
     // Shows another year; a year other than the shown one is an undoable change.

@@ -1,6 +1,7 @@
 #include "app/main_view.h"
 
 #include "app/command_ids.h"
+#include "app/file_drop.h"
 #include "app/page_button.h"
 #include "app/print_preview.h"
 #include "app/title_page_button.h"
@@ -20,6 +21,11 @@ constexpr int kMargin = 8;
 constexpr int kHeadingHeight = 24;
 constexpr int kColumns = 6;
 constexpr int kTitlePageName = 29822;
+
+// Thumbnails take photos for their page and a calendar to open.
+bool acceptsAny(const DroppedFiles& files) {
+    return files.kind != DroppedFiles::Kind::None;
+}
 // The title page's column: four fifths of a month's size.
 constexpr int kTitleWidth = 96;
 
@@ -68,6 +74,8 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
             emit commandPosted(command::kEdit);
         });
         thumbnails_[static_cast<std::size_t>(month)] = button;
+        acceptFileDrops(button, acceptsAny,
+                        [this, month](const DroppedFiles& dropped) { dropFiles(month, dropped); });
     }
     titleThumbnail_ = new TitlePageButton(&decoder_, this);
     titleThumbnail_->setGeometry(titleThumbnailRect());
@@ -75,6 +83,13 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     // The title page is edited on the sheet's general page.
     connect(titleThumbnail_, &TitlePageButton::clicked, this,
             [this] { emit commandPosted(command::kEdit); });
+    acceptFileDrops(titleThumbnail_, acceptsAny,
+                    [this](const DroppedFiles& dropped) { dropFiles(kTitlePhotoPage, dropped); });
+    // Elsewhere on the view only a calendar is taken.
+    acceptFileDrops(
+        this,
+        [](const DroppedFiles& dropped) { return dropped.kind == DroppedFiles::Kind::Calendar; },
+        [this](const DroppedFiles& dropped) { dropFiles(-1, dropped); });
     resize(kLayoutClient.width, kLayoutClient.height);
     recordLayout(kLayoutClient);
     setMinimumSize(kLayoutClient.width / 2, kLayoutClient.height / 2);
@@ -89,6 +104,14 @@ QSize CHauptmenuDlg::sizeHint() const {
 
 CHauptmenuDlg::~CHauptmenuDlg() {
     commands_.recordLastCalendar(settings_);
+}
+
+void CHauptmenuDlg::dropFiles(int page, const DroppedFiles& files) {
+    if (files.kind == DroppedFiles::Kind::Calendar)
+        commands_.openByName(files.paths.front());
+    else if (files.kind == DroppedFiles::Kind::Photos)
+        commands_.placePhotos(page, files.paths);
+    emit stateChanged();
 }
 
 void CHauptmenuDlg::showPages() {

@@ -226,6 +226,7 @@ constexpr StringTableEntry kStrings[] = {
     {29856, "Español"},
     {29857, "Italiano"},
     {29870, "Druckvorschau"},
+    {29871, "Fotos einfügen"},
     {32772, "Hauptmenü"},
     {32774, "Bearbeiten\nBearbeiten"},
     {32776, "Drucken\nDrucken"},
