@@ -90,4 +90,14 @@ void acceptFileDrops(QWidget* widget, std::function<bool(const DroppedFiles&)> a
     widget->installEventFilter(new FileDropFilter(widget, std::move(accepts), std::move(dropped)));
 }
 
+void acceptPhotoDrop(QWidget* widget, std::function<void(const std::string&)> dropped) {
+    if (widget == nullptr)
+        return;
+    acceptFileDrops(
+        widget, [](const DroppedFiles& files) { return files.kind == DroppedFiles::Kind::Photos; },
+        [dropped = std::move(dropped)](const DroppedFiles& files) {
+            dropped(files.paths.front());
+        });
+}
+
 } // namespace veltrano

@@ -33,4 +33,8 @@ DroppedFiles readDroppedFiles(const QMimeData* data);
 void acceptFileDrops(QWidget* widget, std::function<bool(const DroppedFiles&)> accepts,
                      std::function<void(const DroppedFiles&)> dropped);
 
+// Makes widget (when not null) take dropped photos; the first one is handed
+// to `dropped`, as a photo preview shows one photo.
+void acceptPhotoDrop(QWidget* widget, std::function<void(const std::string&)> dropped);
+
 } // namespace veltrano

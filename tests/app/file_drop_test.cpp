@@ -8,13 +8,10 @@
 #include "document/global_daten.h"
 #include "document/program_folder.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/drop_events.h"
 #include "widgets/qt/markup_controls.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QImage>
-#include <QMimeData>
-#include <QUrl>
 #include <fstream>
 #include <memory>
 
@@ -40,22 +37,8 @@ class FileDropTest : public ::testing::Test {
         return path;
     }
 
-    // Drags the files onto widget and drops them where the person lets go;
-    // returns whether the widget took the drag (the cursor shows a drop).
     bool drop(QWidget* widget, const std::vector<std::string>& paths) {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const std::string& path : paths)
-            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
-        data.setUrls(urls);
-        const QPoint at = widget->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &dropped);
-        return dropped.isAccepted();
+        return testing::dragAndDrop(widget, paths);
     }
 
     // The colour in the middle of a thumbnail's photo area, as on screen.
