@@ -3,6 +3,7 @@
 #include "app/change_name.h"
 #include "app/command_ids.h"
 #include "core/clock.h"
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "core/translation.h"
@@ -10,6 +11,7 @@
 #include "document/cal_writer.h"
 #include "document/program_folder.h"
 #include "document/startup_settings.h"
+#include "records/var_base.h"
 
 #include <algorithm>
 #include <array>
@@ -28,11 +30,6 @@ constexpr int kMessageSaveChanges = 146;
 constexpr int kMessageManualNotOpened = 29821;
 // The undo step of photos placed on several pages at once.
 constexpr int kPlacePhotosName = 29871;
-
-// Shown when the multi-day dialog is confirmed with dates that give no range.
-constexpr char kMultiDayNothingEntered[] =
-    "<strong>Mehrtags-Termin</strong><br>Es wurde nichts eingetragen: Bitte geben Sie zwei "
-    "Daten an, von denen das erste vor dem letzten liegt.";
 
 constexpr char kDefaultFileStem[] = "NeuerKalender";
 constexpr char kCalendarExtension[] = ".cal";
@@ -197,7 +194,9 @@ bool CalendarCommands::openByName(const std::string& path) {
 // that a failed open cannot make a later save overwrite that file.
 bool CalendarCommands::readInto(const std::string& path) {
     if (!readCalendarFile(document_, path)) {
-        showMessage(loadString(kMessageOpenFailed), MessageStyle::Ok);
+        // The file's name follows the message, so that the user sees which one failed.
+        showMessage(loadString(kMessageOpenFailed) + "<br>" + markupLiteral(path),
+                    MessageStyle::Ok);
         return false;
     }
     currentFilePath_ = path;
@@ -209,6 +208,9 @@ bool CalendarCommands::readInto(const std::string& path) {
 
 bool CalendarCommands::writeTo(const std::string& path) {
     if (!writeCalendarFile(document_, path)) {
+        // The cause first (a read-only file, a link loop, a full disk), then the
+        // usual message.
+        ReportFileError(errno, path);
         showMessage(loadString(kMessageSaveFailed), MessageStyle::Ok);
         return false;
     }
@@ -305,7 +307,7 @@ void CalendarCommands::enterMultiDay() {
     MultiDayEntry entry;
     if (!dialogs_.enterMultiDay(document_.year, entry))
         return;
-    if (entry.first.isEmpty() || entry.last.isEmpty() || !entry.first.isEarlier(entry.last)) {
+    if (!givesDayRange(entry)) {
         showMessage(translate(kMultiDayNothingEntered, currentLanguage()),
                     MessageStyle::Ok | MessageStyle::IconInformation);
         return;
@@ -316,8 +318,12 @@ void CalendarCommands::enterMultiDay() {
     std::optional<DayColour> colour;
     if (!entry.keepColour)
         colour = entry.colour;
-    if (!text && !colour)
-        return; // both kept: the days stay as they are
+    if (!text && !colour) {
+        // The days stay as they are, yet a confirmed entry counts as a change.
+        document_.modified = 1;
+        refreshPages();
+        return;
+    }
     const CalendarDocument before = document_;
     fillDayRange(document_, entry.first, entry.last, text, colour);
     recordChange(before, change_text::kMultiDay);
@@ -325,7 +331,7 @@ void CalendarCommands::enterMultiDay() {
 
 void CalendarCommands::importBirthdays() {
     const CalendarDocument before = document_;
-    if (dialogs_.importBirthdays(document_))
+    if (dialogs_.importBirthdaysForYear(document_, document_.year))
         recordChange(before, change_text::kBirthdays);
 }
 
@@ -381,7 +387,7 @@ bool CalendarCommands::openManual() {
 std::string CalendarCommands::heading() const {
     const std::string shown =
         document_.untitled != 0 ? loadString(kNewCalendarName) : currentFilePath_;
-    return formatText("<b> %s", {shown});
+    return formatText("<b> %s", {markupLiteral(shown)});
 }
 
 void CalendarCommands::refreshPages() {

@@ -6,6 +6,7 @@
 #include "core/number_reader.h"
 #include "core/strings.h"
 #include "core/translation.h"
+#include "platform/photo_worker_pool.h"
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/image_control.h"
 #include "widgets/qt/owner_buttons.h"
@@ -105,6 +106,7 @@ CImageControl* placePhotoPreview(CNewDialog& page, int id) {
         return nullptr;
     }
     auto* preview = new CImageControl(&page);
+    preview->setPhotoLoader(&sharedPhotoWorkerPool());
     preview->setGeometry(old->geometry());
     setControlId(preview, id);
     preview->setVisible(!old->isHidden());

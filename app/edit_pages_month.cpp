@@ -116,6 +116,9 @@ void CFotoEditPage::onInitDialog() {
     fillDayList();
     if (list_ != nullptr) {
         list_->setItemDelegate(new DayRowDelegate(list_));
+        // A mouse press makes the row current before it selects it; only the
+        // selection tells that a day was chosen, by mouse as by keyboard.
+        connect(list_, &QListWidget::itemSelectionChanged, this, [this] { selectionChanged(); });
         connect(list_, &QListWidget::currentRowChanged, this, [this] { selectionChanged(); });
     }
     if (dayText_ != nullptr) {

@@ -6,11 +6,11 @@
 #include "core/date_text.h"
 #include "core/translation.h"
 #include "document/program_folder.h"
+#include "platform/qt_image_decoder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QImageReader>
 
 namespace veltrano {
 
@@ -144,10 +144,7 @@ QStringList qtNameFilters(const std::string& filter, const QStringList& extraSuf
 
 std::optional<std::string> QtPhotoDialogs::choosePhotoToOpen(const std::string& filter,
                                                              const std::string& currentPhoto) {
-    QStringList suffixes{QStringLiteral("png")};
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
-        suffixes << QString::fromLatin1(format);
-    }
+    const QStringList suffixes = decodablePhotoSuffixes();
     const QString folder = QDir::currentPath();
     PhotoFileDialog dialog(parent_, translated(QStringLiteral("Öffnen")),
                            photoStartFolder(currentPhoto, programFolder()));

@@ -2,6 +2,7 @@
 // calendar, and the record of the open file at the end.
 #include "app/main_frame.h"
 #include "app/main_view.h"
+#include "app/qt_translations.h"
 #include "app/startup.h"
 #include "app/window_services.h"
 #include "core/date_format.h"
@@ -43,6 +44,7 @@ void applySettings(QSettingsRegistry& registry) {
     const std::string pattern = QLocale::system().dateFormat(QLocale::ShortFormat).toStdString();
     setDateFormat(startupDateFormat(registry, pattern));
     applyLanguage(readLanguage(registry), programFolder());
+    installQtTranslations(currentLanguage());
     applyStartupPalette();
     registerCommandIcons(currentLanguage());
 }
@@ -75,6 +77,7 @@ int main(int argc, char** argv) {
     int result = 0;
     {
         CMainFrame frame(files, dialogs, opener, store, fileGiven);
+        frame.useRecentFiles(registry);
         setDialogBackgroundPicturePath(QString::fromStdString(programFolder() + "bg1.jpg"));
         // Without a window manager "maximised" means nothing, so the frame
         // starts with the screen's size as well.

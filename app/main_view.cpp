@@ -6,6 +6,8 @@
 #include "app/print_preview.h"
 #include "app/title_page_button.h"
 #include "core/strings.h"
+#include "platform/photo_worker_pool.h"
+#include "platform/prefetching_decoder.h"
 #include "widgets/engine/palette.h"
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/markup_controls.h"
@@ -66,6 +68,7 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     for (int month = 0; month < kPageControlCount; ++month) {
         CVeltranoCtrl& page = commands_.pages()[static_cast<std::size_t>(month)];
         page.setImageDecoder(&decoder_);
+        page.setPhotoLoader(&sharedPhotoWorkerPool());
         auto* button = new PageButton(page, this);
         setControlId(button, command::kFirstThumbnail + month);
         button->setGeometry(thumbnailRect(month));
@@ -127,6 +130,7 @@ void CHauptmenuDlg::showPages() {
 CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
     CommandOutcome outcome = CommandOutcome::Done;
     if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
+        const PrintPrefetch ahead(commands_.pages(), commands_.document().titlePhoto);
         // The pages are seen in the preview first; printing from there asks
         // for the printer.
         if (commandId == command::kPrintSheets) {

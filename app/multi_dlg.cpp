@@ -1,7 +1,9 @@
 #include "app/multi_dlg.h"
 
 #include "core/date_text.h"
+#include "core/message_presenter.h"
 #include "core/strings.h"
+#include "core/translation.h"
 #include "resources/pictures/picture_numbers.h"
 #include "widgets/qt/pictures.h"
 
@@ -32,7 +34,9 @@ QString toShown(const std::string& dayText) {
 DateValue readCalendarDate(const QString& text, std::int32_t calendarYear) {
     DateValue date;
     const std::string typed = text.trimmed().toStdString();
-    if (typed.empty() || !parseDate(typed, date))
+    // Day and month as typed, then the calendar year, then the day cut to that
+    // year's month: 29.2. stays 29 February in a leap calendar year.
+    if (typed.empty() || !parseDateKeepingDay(typed, date))
         return DateValue{};
     DateValue inYear;
     if (!inYear.set(date.day, date.month, calendarYear))
@@ -49,6 +53,9 @@ void CMultiDlg::onInitDialog() {
         if (QWidget* field = control(id))
             field->installEventFilter(this);
     }
+    // Tab moves on: a tab in a day text would split its row of the day list.
+    if (auto* text = qobject_cast<QPlainTextEdit*>(control(MultiControls::Text)))
+        text->setTabChangesFocus(true);
     showFields();
 }
 
@@ -142,9 +149,16 @@ void CMultiDlg::onCommand(int id) {
     }
 }
 
+// Dates that give no range are reported while the dialog stays open, so that
+// nothing typed is lost.
 void CMultiDlg::confirm() {
     initialise();
     readFields();
+    if (!givesDayRange(entry)) {
+        showMessage(translate(kMultiDayNothingEntered, currentLanguage()),
+                    MessageStyle::Ok | MessageStyle::IconInformation);
+        return;
+    }
     done(kDialogOk);
 }
 

@@ -37,7 +37,8 @@ class CMultiDlg : public CNewDialog {
     // Reads every field into entry, then shows entry again in the fields.
     void readFields();
     void showFields();
-    // What OK does: reads the fields and closes with OK.
+    // What OK does: reads the fields and closes with OK when the dates give a
+    // range; otherwise reports it and stays open with the fields as they are.
     void confirm();
 
   protected:

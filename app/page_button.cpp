@@ -11,6 +11,11 @@ PageButton::PageButton(CVeltranoCtrl& page, QWidget* parent)
     : QAbstractButton(parent), page_(page) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
+    page_.setPhotoChangedHandler([this] { update(); });
+}
+
+PageButton::~PageButton() {
+    page_.setPhotoChangedHandler({});
 }
 
 void PageButton::paintEvent(QPaintEvent*) {

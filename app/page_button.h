@@ -10,7 +10,9 @@ class PageButton : public QAbstractButton {
     Q_OBJECT
   public:
     // page must outlive the button.
+    // The button repaints itself when the page's photo arrives.
     PageButton(CVeltranoCtrl& page, QWidget* parent = nullptr);
+    ~PageButton() override;
     QSize sizeHint() const override { return {120, 170}; }
 
   protected:

@@ -32,6 +32,8 @@ PhotoFileDialog::PhotoFileDialog(QWidget* parent, const QString& caption, const 
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(preview_, 1, grid->columnCount(), 1, 1);
     connect(this, &QFileDialog::currentChanged, this, &PhotoFileDialog::showPreview);
+    // Room for the file names beside the preview.
+    resize(sizeHint().expandedTo(QSize(3 * kPreviewSize + 300, 2 * kPreviewSize + 100)));
 }
 
 void PhotoFileDialog::showPreview(const QString& path) {

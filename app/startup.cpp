@@ -68,6 +68,8 @@ void registerCommandIcons(int language) {
         {kImportBirthdays, p::kIconBirthdays},
         {kChooseLanguage, p::kIconFirstFlag + language},
         {kExit, p::kIconExit},
+        {kUndo, p::kIconUndo},
+        {kRedo, p::kIconRedo},
     };
     for (const auto& [commandId, icon] : icons)
         commandImages().registerImage(commandId, icon);

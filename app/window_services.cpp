@@ -6,6 +6,7 @@
 #include "app/jahr_dlg.h"
 #include "app/multi_dlg.h"
 #include "app/sprache_dlg.h"
+#include "core/clock.h"
 #include "core/translation.h"
 #include "document/program_folder.h"
 
@@ -74,7 +75,12 @@ bool WindowDialogs::enterMultiDay(std::int32_t year, MultiDayEntry& entry) {
 }
 
 bool WindowDialogs::importBirthdays(CalendarDocument& document) {
+    return importBirthdaysForYear(document, currentDate().year);
+}
+
+bool WindowDialogs::importBirthdaysForYear(CalendarDocument& document, std::int32_t year) {
     CImportDlg dialog(&document);
+    dialog.setYear(year);
     return dialog.exec() == kDialogOk && dialog.imported();
 }
 

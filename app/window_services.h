@@ -39,6 +39,7 @@ class WindowDialogs : public CalendarDialogs {
     bool chooseYear(std::int32_t& year) override;
     bool enterMultiDay(std::int32_t year, MultiDayEntry& entry) override;
     bool importBirthdays(CalendarDocument& document) override;
+    bool importBirthdaysForYear(CalendarDocument& document, std::int32_t year) override;
     bool chooseLanguage() override;
     bool choosePrintSelection(PrintSelection& selection) override;
 

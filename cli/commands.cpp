@@ -14,13 +14,15 @@ namespace {
 constexpr std::array commandTable = {
     Command{"holidays", "--year Y|FIRST..LAST [--region R] [--lang N]", runHolidays},
     Command{"show", "FILE.cal [--json]", runShowCommand},
-    Command{"import-birthdays", "FILE.cal --from contacts|appointments [--out OUT.cal]",
+    Command{"import-birthdays",
+            "FILE.cal --from contacts|appointments|PATH.vcf|PATH.ics [--year YEAR] [--out OUT.cal]",
             runImportBirthdaysCommand},
     Command{"export",
             "FILE.cal --out OUT.pdf [--year Y] [--one-sheet] [--months 1,2,...] [--no-title] "
-            "[--paper A4|A3|Letter]",
+            "[--paper A4|A3|Letter] [--program-folder DIR]",
             runExportCommand},
-    Command{"preview", "FILE.cal --out OUT.png [--year Y] [--size WxH]", runPreviewCommand},
+    Command{"preview", "FILE.cal --out OUT.png [--year Y] [--size WxH] [--program-folder DIR]",
+            runPreviewCommand},
 };
 
 } // namespace

@@ -1,18 +1,24 @@
 #include "cli/export_command.h"
 
 #include "cli/options.h"
+#include "cli/photo_warnings.h"
 #include "core/clock.h"
 #include "document/cal_reader.h"
 #include "render/print_layouts.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
 
 // The sanitizer build leaves Qt out; it has no page drawing, and there the
 // drawing commands say so instead of exporting.
 #if __has_include(<QGuiApplication>)
 #define VELTRANO_CLI_DRAWS 1
 #include "platform/pdf_printer_device.h"
+#include "platform/prefetching_decoder.h"
 #include "platform/qpainter_surface.h"
 #include "platform/qt_image_decoder.h"
 
@@ -96,6 +102,11 @@ void applyExportOption(std::string_view name, std::string_view value, ExportOpti
     } else if (name == "paper") {
         if (!parsePaper(value, options.paper)) {
             error = "--paper must be A4, A3 or Letter, not '" + std::string(value) + "'";
+        }
+    } else if (name == "program-folder") {
+        options.programFolder = std::string(value);
+        if (value.empty()) {
+            error = "--program-folder needs a folder";
         }
     } else {
         error = "unknown option '--" + std::string(name) + "'";
@@ -216,6 +227,24 @@ bool loadPageControls(const std::string& path, std::int32_t year, const ImageDec
     return true;
 }
 
+bool enterProgramFolder(const std::string& folder, std::string& calendarPath,
+                        std::string& outputPath, std::string_view command, std::ostream& err) {
+    if (folder.empty()) {
+        return true;
+    }
+    std::error_code error;
+    const std::filesystem::path calendar = std::filesystem::absolute(calendarPath, error);
+    const std::filesystem::path output = std::filesystem::absolute(outputPath, error);
+    if (error || ::chdir(folder.c_str()) != 0) {
+        err << "veltrano-cli: " << command << ": cannot use program folder '" << folder
+            << "': " << std::strerror(error ? error.value() : errno) << '\n';
+        return false;
+    }
+    calendarPath = calendar.string();
+    outputPath = output.string();
+    return true;
+}
+
 bool loadPagesToDraw(const HeadlessDrawing& drawing, const std::string& path, std::int32_t year,
                      std::string_view command, CalendarDocument& document, PageControls& controls,
                      std::ostream& err) {
@@ -237,6 +266,10 @@ int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
         err << "veltrano-cli: export: " << error << '\n';
         return exitUsage;
     }
+    if (!enterProgramFolder(options.programFolder, options.calendarPath, options.outputPath,
+                            "export", err)) {
+        return exitFailure;
+    }
     HeadlessDrawing drawing;
     CalendarDocument document;
     PageControls controls;
@@ -244,16 +277,26 @@ int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
                          err)) {
         return exitFailure;
     }
+    static constexpr std::array<bool, kPageControlCount> kAllMonths{
+        true, true, true, true, true, true, true, true, true, true, true, true};
+    warnAboutUnreadablePhotos(document, options.title && !options.oneSheet,
+                              options.oneSheet ? kAllMonths : options.months, drawing.decoder(),
+                              err);
 #ifdef VELTRANO_CLI_DRAWS
     PdfPrinterDevice device(options.outputPath, toPaperSize(options.paper));
     PrintSelection selection;
     selection.months = options.months;
     selection.title = options.title;
     selection.year = controls[0].pageMonth.year;
+    const PrintPrefetch ahead(controls, document.titlePhoto);
     const bool printed = options.oneSheet ? printYearSheet(device, controls)
                                           : printCalendar(device, controls, document, selection);
     if (!printed) {
-        err << "veltrano-cli: cannot write '" << options.outputPath << "'\n";
+        err << "veltrano-cli: cannot write '" << options.outputPath << "'";
+        if (!device.outputError().empty()) {
+            err << ": " << device.outputError();
+        }
+        err << '\n';
         return exitFailure;
     }
 #endif

@@ -1,10 +1,12 @@
 #pragma once
 // veltrano-cli export FILE.cal --out OUT.pdf [--year Y] [--one-sheet]
-//     [--months 1,2,...] [--no-title] [--paper A4|A3|Letter]
+//     [--months 1,2,...] [--no-title] [--paper A4|A3|Letter] [--program-folder DIR]
 // prints a calendar into a PDF file exactly as it goes to a printer: the title
 // page (unless --no-title) and the chosen months one sheet each, portrait,
 // inside the calendar's margins; or with --one-sheet the whole year on one
-// landscape sheet.
+// landscape sheet. Relative photo paths start from DIR (default: the current
+// folder); each photo that cannot be read is named in a warning on err. An
+// existing OUT.pdf is replaced only by a completely written one.
 //
 // Also the pieces the export and preview commands share: reading a calendar
 // into page controls, and the drawing machinery that needs no display.
@@ -32,6 +34,7 @@ struct ExportOptions {
     std::array<bool, kPageControlCount> months{true, true, true, true, true, true,
                                                true, true, true, true, true, true};
     ExportPaper paper = ExportPaper::A4;
+    std::string programFolder; // "" = the current folder
 };
 
 // Reads the arguments after "export". False with a one-line reason in error
@@ -70,6 +73,12 @@ class HeadlessDrawing {
 // decoder. False when the file cannot be read as a calendar.
 bool loadPageControls(const std::string& path, std::int32_t year, const ImageDecoder* decoder,
                       CalendarDocument& document, PageControls& controls);
+
+// Makes calendarPath and outputPath absolute, then makes folder ("" = stay)
+// the current folder for the rest of the process, so that relative photo
+// paths start from it. False after telling err why not.
+bool enterProgramFolder(const std::string& folder, std::string& calendarPath,
+                        std::string& outputPath, std::string_view command, std::ostream& err);
 
 // loadPageControls for a drawing command, which also needs drawing to be
 // available; false after telling err why not (as the command `command`).

@@ -2,6 +2,7 @@
 
 #include "cli/options.h"
 #include "cli/show_command.h"
+#include "core/clock.h"
 #include "core/message_presenter.h"
 #include "core/registry.h"
 #include "core/strings.h"
@@ -10,6 +11,7 @@
 #include "document/calendar_document.h"
 #include "document/file_io.h"
 #include "records/birthday_import.h"
+#include "records/file_birthday_import.h"
 #include "records/sibling_folder.h"
 
 #include <cctype>
@@ -21,6 +23,9 @@ namespace veltrano::cli {
 namespace {
 
 constexpr int kMessageCannotOpen = 130;
+// The years the program shows; a calendar for another year is never made.
+constexpr std::int32_t kFirstShownYear = 1900;
+constexpr std::int32_t kLastShownYear = 2100;
 
 std::string_view trimmed(std::string_view text) {
     const char* space = " \t\r";
@@ -187,22 +192,40 @@ std::optional<std::string> readSettingsValue(std::string_view content, std::stri
     return found;
 }
 
+// A --from value that names a contact or calendar file rather than a product.
+bool namesStandardFile(std::string_view from) {
+    std::string lower(from);
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (std::string_view ending : {".vcf", ".vcard", ".ics", ".ical"})
+        if (lower.size() > ending.size() && lower.ends_with(ending))
+            return true;
+    return false;
+}
+
 int runImportBirthdaysCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0].starts_with("--"))
         return usageError(err, "import-birthdays: FILE.cal is required");
     const std::string file(args[0]);
     const ParsedOptions options =
-        parseOptions(CommandArgs(args.begin() + 1, args.end()), {"from", "out"});
+        parseOptions(CommandArgs(args.begin() + 1, args.end()), {"from", "out", "year"});
     if (!options.error.empty())
         return usageError(err, "import-birthdays: " + options.error);
     const auto from = options.values.find("from");
     if (from == options.values.end() ||
-        (from->second != "contacts" && from->second != "appointments"))
-        return usageError(err, "import-birthdays: --from must be contacts or appointments");
+        (from->second != "contacts" && from->second != "appointments" &&
+         !namesStandardFile(from->second)))
+        return usageError(err, "import-birthdays: --from must be contacts, appointments or a "
+                               ".vcf or .ics file");
     const auto outOption = options.values.find("out");
     const std::string outFile = outOption == options.values.end() ? file : outOption->second;
     if (outFile.empty())
         return usageError(err, "import-birthdays: --out needs a file name");
+    std::int32_t year = currentDate().year;
+    const auto yearOption = options.values.find("year");
+    if (yearOption != options.values.end() &&
+        !parseIntInRange(yearOption->second, kFirstShownYear, kLastShownYear, year))
+        return usageError(err, "import-birthdays: --year must be a year from 1900 to 2100");
 
     CalendarDocument document;
     if (!loadCalendar(file, document)) {
@@ -210,10 +233,15 @@ int runImportBirthdaysCommand(const CommandArgs& args, std::ostream& out, std::o
         return exitFailure;
     }
     ImportEnvironment environment(out, err);
-    bool imported = from->second == "contacts" ? ImportFromContacts(document)
-                                               : ImportFromAppointments(document);
+    bool imported = false;
+    if (from->second == "contacts")
+        imported = ImportFromContacts(document) == ImportOutcome::Imported;
+    else if (from->second == "appointments")
+        imported = ImportFromAppointments(document) == ImportOutcome::Imported;
+    else
+        imported = ImportFromFile(document, from->second, year);
     if (!imported)
-        return exitFailure;
+        return exitFailure; // the calendar file is left as it was
     if (!writeCalendarFile(document, outFile)) {
         err << "veltrano-cli: cannot write " << outFile << '\n';
         return exitFailure;

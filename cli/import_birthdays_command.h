@@ -1,7 +1,10 @@
 #pragma once
-// veltrano-cli import-birthdays FILE.cal --from contacts|appointments [--out OUT.cal]:
-// copies the birthdays of a sibling product into a calendar file, as the window
-// program's import does.
+// veltrano-cli import-birthdays FILE.cal --from contacts|appointments|PATH.vcf|PATH.ics
+// [--year YEAR] [--out OUT.cal]: copies the birthdays of a sibling product, or the
+// birthdays and yearly dates of a contact or calendar file, into a calendar file, as
+// the window program's import does. YEAR (default: this year) is the year the
+// calendar is made for: it decides where 29 February goes and which yearly events
+// have ended.
 
 #include "cli/command.h"
 
@@ -14,7 +17,8 @@ namespace veltrano::cli {
 // Runs with the arguments after "import-birthdays". A missing FILE starts a new
 // calendar. Prints the import's message as plain text and writes OUT (default
 // FILE) when the import ran. Exit 0 after an import, 1 when the product's folder
-// is not known or a file cannot be read or written, 2 on bad arguments.
+// is not known or a file cannot be read, is not valid or cannot be written, 2 on
+// bad arguments.
 int runImportBirthdaysCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // The value of key in [section] of a settings file as the window program's

@@ -2,12 +2,15 @@
 
 #include "cli/export_command.h"
 #include "cli/options.h"
+#include "cli/photo_warnings.h"
 
 #if __has_include(<QImage>)
 #define VELTRANO_CLI_DRAWS 1
 #include "platform/qpainter_surface.h"
+#include "platform/safe_output_file.h"
 
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #endif
 
@@ -50,10 +53,41 @@ void applyPreviewOption(std::string_view name, std::string_view value, PreviewOp
             error = "--size wants WIDTHxHEIGHT, each 60 to 8192 pixels, not '" +
                     std::string(value) + "'";
         }
+    } else if (name == "program-folder") {
+        options.programFolder = std::string(value);
+        if (value.empty()) {
+            error = "--program-folder needs a folder";
+        }
     } else {
         error = "unknown option '--" + std::string(name) + "'";
     }
 }
+
+#ifdef VELTRANO_CLI_DRAWS
+// Writes picture as a PNG file that replaces an existing one only when it was
+// written completely; false with the reason in error.
+bool savePicture(const QImage& picture, const std::string& path, std::string& error) {
+    SafeOutputFile output(path);
+    if (!output.open()) {
+        error = output.errorText();
+        return false;
+    }
+    QImageWriter writer(output.device(), "PNG");
+    if (!writer.write(picture)) {
+        // The system's reason for a failed write says more than the writer's.
+        error = output.writeErrorText();
+        if (error.empty()) {
+            error = writer.errorString().toStdString();
+        }
+        return false;
+    }
+    if (!output.commit()) {
+        error = output.errorText();
+        return false;
+    }
+    return true;
+}
+#endif
 
 } // namespace
 
@@ -100,6 +134,10 @@ int runPreviewCommand(const CommandArgs& args, std::ostream&, std::ostream& err)
         err << "veltrano-cli: preview: " << error << '\n';
         return exitUsage;
     }
+    if (!enterProgramFolder(options.programFolder, options.calendarPath, options.outputPath,
+                            "preview", err)) {
+        return exitFailure;
+    }
     HeadlessDrawing drawing;
     CalendarDocument document;
     PageControls controls;
@@ -107,6 +145,9 @@ int runPreviewCommand(const CommandArgs& args, std::ostream&, std::ostream& err)
                          err)) {
         return exitFailure;
     }
+    warnAboutUnreadablePhotos(
+        document, false, {true, true, true, true, true, true, true, true, true, true, true, true},
+        drawing.decoder(), err);
 #ifdef VELTRANO_CLI_DRAWS
     QImage picture(options.size.width, options.size.height, QImage::Format_RGB32);
     picture.fill(QColor(kViewBackground.red, kViewBackground.green, kViewBackground.blue));
@@ -118,8 +159,8 @@ int runPreviewCommand(const CommandArgs& args, std::ostream&, std::ostream& err)
             controls[i].drawPreviewPage(surface, cells[i]);
         }
     }
-    if (!picture.save(QString::fromStdString(options.outputPath), "PNG")) {
-        err << "veltrano-cli: cannot write '" << options.outputPath << "'\n";
+    if (std::string problem; !savePicture(picture, options.outputPath, problem)) {
+        err << "veltrano-cli: cannot write '" << options.outputPath << "': " << problem << '\n';
         return exitFailure;
     }
 #endif

@@ -1,7 +1,9 @@
 #pragma once
 // veltrano-cli preview FILE.cal --out OUT.png [--year Y] [--size WxH]
+//     [--program-folder DIR]
 // draws the twelve month thumbnails as the main window shows them, January to
 // June in the upper row and July to December in the lower, into a PNG file.
+// Photos, existing files and failures are handled as by export.
 
 #include "cli/command.h"
 #include "render/geometry.h"
@@ -19,6 +21,7 @@ struct PreviewOptions {
     std::string outputPath;
     std::int32_t year = 0; // 0: the calendar's stored year, else the current year
     Size size{1200, 700};
+    std::string programFolder; // "" = the current folder
 };
 
 // Picture sizes accepted by --size, in pixels a side.

@@ -106,6 +106,8 @@ std::string markupToPlainText(std::string_view markup) {
             c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         if (tag == "br" || tag == "br/" || tag == "br /")
             out += '\n';
+        else if (tag == "lt")
+            out += '<';
         i = close + 1;
     }
     return out;

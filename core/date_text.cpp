@@ -63,11 +63,20 @@ bool inReadingRange(const DateParts& p) {
     return p.day >= 1 && p.day <= 31 && p.month >= 1 && p.month <= 12 && yearOk;
 }
 
-bool setChecked(const DateParts& p, DateValue& date) {
-    return inReadingRange(p) && date.set(p.day, p.month, p.year);
+// Whether a reader cuts the day to the month's length of the year it read, or
+// keeps it (up to 31) for a caller that puts it into another year first.
+enum class DayCut { ToMonthLength, Keep };
+
+bool setDate(const DateParts& p, DayCut cut, DateValue& date) {
+    return cut == DayCut::Keep ? date.setExact(p.day, p.month, p.year)
+                               : date.set(p.day, p.month, p.year);
 }
 
-bool parseByFormat(std::string_view text, DateValue& date) {
+bool setChecked(const DateParts& p, DayCut cut, DateValue& date) {
+    return inReadingRange(p) && setDate(p, cut, date);
+}
+
+bool parseByFormat(std::string_view text, DayCut cut, DateValue& date) {
     if (text.empty()) {
         return false;
     }
@@ -88,11 +97,11 @@ bool parseByFormat(std::string_view text, DateValue& date) {
     p.day = piece(monthFirst ? 1 : 0, today.day);
     p.month = piece(monthFirst ? 0 : 1, today.month);
     p.year = piece(2, today.year);
-    return setChecked(p, date);
+    return setChecked(p, cut, date);
 }
 
 // "28.12-03.01.2025": a range of two dates, of which the first one is read.
-bool parseRangeForm(std::string_view text, DateValue& date) {
+bool parseRangeForm(std::string_view text, DayCut cut, DateValue& date) {
     if (!contains(text, '-')) {
         return false;
     }
@@ -114,11 +123,11 @@ bool parseRangeForm(std::string_view text, DateValue& date) {
     } else {
         return false;
     }
-    return setChecked(p, date);
+    return setChecked(p, cut, date);
 }
 
 // "5", "2412", "241224", "24122024".
-bool parseDigitsForm(std::string_view text, DateValue& date) {
+bool parseDigitsForm(std::string_view text, DayCut cut, DateValue& date) {
     const DateValue today = DateValue::today();
     DateParts p{0, today.month, today.year};
     const std::size_t length = text.size();
@@ -133,11 +142,11 @@ bool parseDigitsForm(std::string_view text, DateValue& date) {
     } else {
         return false;
     }
-    return setChecked(p, date);
+    return setChecked(p, cut, date);
 }
 
 // "24.12.", "1.1.29", "24,12,2024".
-bool parseDottedForm(std::string_view text, DateValue& date) {
+bool parseDottedForm(std::string_view text, DayCut cut, DateValue& date) {
     const auto parts = tokens(text, ".,");
     if (parts.empty()) {
         return false;
@@ -158,18 +167,22 @@ bool parseDottedForm(std::string_view text, DateValue& date) {
             return false;
         }
     }
-    return date.set(day, month, year);
+    return setDate(DateParts{day, month, year}, cut, date);
 }
 
-bool parseFree(std::string_view text, DateValue& date) {
+bool parseFree(std::string_view text, DayCut cut, DateValue& date) {
     text = text.substr(0, freeReadingLimit);
-    if (parseRangeForm(text, date)) {
+    if (parseRangeForm(text, cut, date)) {
         return true;
     }
     if (!contains(text, '.') && !contains(text, ',')) {
-        return parseDigitsForm(text, date);
+        return parseDigitsForm(text, cut, date);
     }
-    return parseDottedForm(text, date);
+    return parseDottedForm(text, cut, date);
+}
+
+bool parseDate(std::string_view text, DayCut cut, DateValue& date) {
+    return dateFormat() == 0 ? parseFree(text, cut, date) : parseByFormat(text, cut, date);
 }
 
 } // namespace
@@ -205,7 +218,11 @@ std::string formatDate(const DateValue& date) {
 }
 
 bool parseDate(std::string_view text, DateValue& date) {
-    return dateFormat() == 0 ? parseFree(text, date) : parseByFormat(text, date);
+    return parseDate(text, DayCut::ToMonthLength, date);
+}
+
+bool parseDateKeepingDay(std::string_view text, DateValue& date) {
+    return parseDate(text, DayCut::Keep, date);
 }
 
 std::string formatTime(const TimeOfDay& time) {

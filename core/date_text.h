@@ -18,6 +18,10 @@ std::string formatDate(const DateValue& date);
 // Reads typed text into date by the current dateFormat; missing parts are taken
 // from today. Returns false (date unchanged) when the text is not a date.
 bool parseDate(std::string_view text, DateValue& date);
+// As parseDate, but the day stays as typed (1..31) instead of being cut to the
+// month's length: "29.2.2027" gives 29 February 2027, an intermediate value for
+// callers that move day and month into another year and cut the day there.
+bool parseDateKeepingDay(std::string_view text, DateValue& date);
 
 // The time through the time format text ("07:30 Uhr"); "" when the time is empty.
 std::string formatTime(const TimeOfDay& time);

@@ -3,6 +3,7 @@
 #include "core/encoding.h"
 #include "core/file_errors.h"
 #include "core/file_read.h"
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 
@@ -82,7 +83,7 @@ std::string inFolder(const std::string& folder, const std::string& name) {
 void reportFileError(const std::string& fileName, int error) {
     std::string errorText = fileErrorText(static_cast<int>(fileErrorCauseFromErrno(error)));
     std::string text = formatText(translate(kFileErrorMessage, currentLanguage()),
-                                  {fileName, errorText, std::int64_t{error}});
+                                  {markupLiteral(fileName), errorText, std::int64_t{error}});
     showMessage(text, MessageStyle::IconExclamation);
 }
 

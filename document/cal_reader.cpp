@@ -2,9 +2,11 @@
 
 #include "core/encoding.h"
 #include "core/number_reader.h"
+#include "document/calendar_limits.h"
 #include "document/file_io.h"
 
 #include <array>
+#include <filesystem>
 
 namespace veltrano {
 namespace {
@@ -13,7 +15,8 @@ namespace {
 // so that a line of millions of separators costs no more than reading it.
 class RecordFields {
   public:
-    explicit RecordFields(std::string_view line) : line_(line) {}
+    // line as UTF-8, rawLine as it stood in the file.
+    RecordFields(std::string_view line, std::string_view rawLine) : line_(line), raw_(rawLine) {}
 
     // Field index; "" beyond the last.
     std::string_view field(std::size_t index) const {
@@ -21,20 +24,37 @@ class RecordFields {
         return rest.substr(0, rest.find(';'));
     }
     // Everything after the first `count` separators; "" when there are fewer.
-    std::string_view after(std::size_t count) const {
+    std::string_view after(std::size_t count) const { return afterIn(line_, count); }
+    std::int32_t number(std::size_t index) const { return readInt(field(index)); }
+
+    // A photo path: after(count), except that a line converted from
+    // Windows-1252 keeps the path's bytes as they stood when only those name
+    // an existing file (a file name in Latin-1 on disk).
+    std::string photoPath(std::size_t count) const {
+        std::string converted(after(count));
+        if (line_ == raw_)
+            return converted;
+        std::string asStored(afterIn(raw_, count));
+        std::error_code error;
+        if (!std::filesystem::exists(converted, error) && std::filesystem::exists(asStored, error))
+            return asStored;
+        return converted;
+    }
+
+  private:
+    static std::string_view afterIn(std::string_view line, std::size_t count) {
         std::size_t start = 0;
         for (std::size_t i = 0; i < count; ++i) {
-            std::size_t separator = line_.find(';', start);
+            std::size_t separator = line.find(';', start);
             if (separator == std::string_view::npos)
                 return {};
             start = separator + 1;
         }
-        return line_.substr(start);
+        return line.substr(start);
     }
-    std::int32_t number(std::size_t index) const { return readInt(field(index)); }
 
-  private:
     std::string_view line_;
+    std::string_view raw_;
 };
 
 std::string breaksToLines(std::string_view text) {
@@ -58,7 +78,7 @@ bool isMonth(std::int32_t m) {
 void readPhoto(CalendarDocument& doc, const RecordFields& f) {
     // The rest of the line: photo paths are written unchanged and may hold ";".
     if (std::int32_t m = f.number(1); isMonth(m))
-        doc.monthPhoto[m] = f.after(2);
+        doc.monthPhoto[m] = f.photoPath(2);
 }
 
 void readDay(CalendarDocument& doc, const RecordFields& f) {
@@ -88,7 +108,7 @@ void readTitleText(CalendarDocument& doc, const RecordFields& f) {
 }
 void readTitlePhoto(CalendarDocument& doc, const RecordFields& f) {
     // The rest of the line, as for the month photos.
-    doc.titlePhoto = f.after(1);
+    doc.titlePhoto = f.photoPath(1);
 }
 void readFontSize(CalendarDocument& doc, const RecordFields& f) {
     doc.fontSize = f.number(1);
@@ -174,7 +194,7 @@ const RecordKind* findRecordKind(std::string_view field) {
 // Reads one line; returns true when it held a calendar record.
 bool readLine(CalendarDocument& doc, std::string_view rawLine) {
     const std::string line = decodeLegacyLine(rawLine);
-    const RecordFields fields(line);
+    const RecordFields fields(line, rawLine);
     const RecordKind* kind = findRecordKind(fields.field(0));
     if (!kind)
         return false;
@@ -190,15 +210,15 @@ bool readCalendarText(CalendarDocument& document, std::string_view content) {
     bool anyRecord = false;
     std::size_t start = 0;
     while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        const bool lastLine = end == std::string_view::npos;
-        if (lastLine)
+        std::size_t end = content.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
             end = content.size();
-        std::string_view line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        anyRecord = readLine(read, line) || anyRecord;
+        anyRecord = readLine(read, content.substr(start, end - start)) || anyRecord;
+        // CR LF is one line end; a CR or an LF alone is one too.
         start = end + 1;
+        if (end < content.size() && content[end] == '\r' && start < content.size() &&
+            content[start] == '\n')
+            ++start;
     }
     if (!content.empty() && !anyRecord)
         return false;
@@ -207,6 +227,10 @@ bool readCalendarText(CalendarDocument& document, std::string_view content) {
 }
 
 bool readCalendarFile(CalendarDocument& document, const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxCalendarFileBytes)
+        return false;
     std::string content;
     if (!readWholeFile(path, content))
         return false;

@@ -1,9 +1,10 @@
 #pragma once
 // Reading a ".cal" file into a CalendarDocument.
 //
-// Lines end at LF; one CR before the LF is dropped, as is a CR at the very end
-// of the file. A line that is not valid UTF-8 was written on the original
-// platform and is read as Windows-1252. Each line is one record: a key (matched
+// Lines end at CR LF, at LF or at CR alone. A line that is not valid UTF-8 was
+// written on the original platform and is read as Windows-1252; a photo path in
+// such a line that names no file is taken in its bytes as they stand when those
+// name one. Each line is one record: a key (matched
 // without regard to case, with spaces around it ignored) and fields separated
 // by ";". Lines with an unknown key are skipped; a later record overwrites an
 // earlier one for the same field.
@@ -26,7 +27,8 @@ namespace veltrano {
 bool readCalendarText(CalendarDocument& document, std::string_view content);
 
 // Reads the file at path as readCalendarText does. Returns false (document
-// unchanged) also when the file cannot be opened or read or is not a regular file.
+// unchanged) also when the file cannot be opened or read, is not a regular file,
+// or is longer than kMaxCalendarFileBytes.
 bool readCalendarFile(CalendarDocument& document, const std::string& path);
 
 } // namespace veltrano

@@ -67,11 +67,11 @@ void writeMonths(RecordWriter& out, const CalendarDocument& document) {
 void writeDays(RecordWriter& out, const CalendarDocument& document) {
     for (int m = 0; m < kMonthCount; ++m) {
         for (int d = 0; d < kDaySlotCount; ++d) {
-            const std::string& text = document.dayText[m][d];
+            const std::string text = textField(document.dayText[m][d]);
             const std::int32_t colour = document.dayColour[m][d];
             if (text.empty() && colour <= 0)
                 continue;
-            out.key("Text").number(m).number(d).number(colour).text(textField(text)).end();
+            out.key("Text").number(m).number(d).number(colour).text(text).end();
         }
     }
 }
@@ -88,8 +88,9 @@ std::string formatCalendarFile(const CalendarDocument& document) {
     out.key("Fontsize").number(document.fontSize).end();
     if (!document.titlePhoto.empty())
         out.key("TitelBild").text(document.titlePhoto).end();
-    if (!document.titleText.empty())
-        out.key("TitelText").text(textField(document.titleText)).end();
+    // A text is written as it reads back: one of nothing but CRs is no text.
+    if (const std::string title = textField(document.titleText); !title.empty())
+        out.key("TitelText").text(title).end();
     writeMonths(out, document);
     writeDays(out, document);
     // Records the original program does not know come after all of its own,

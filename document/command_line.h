@@ -1,8 +1,9 @@
 #pragma once
 // The window program's options: "/version" and "/open:" followed by a calendar
-// file. Option names are matched without regard to case and may stand anywhere
-// in the argument text; the path keeps its case, as file names are
-// case-sensitive here.
+// file. Option names are matched without regard to case; the path keeps its
+// case, as file names are case-sensitive here. "/version" counts only as a word
+// of its own (between blanks, double quotes or the text's ends) and never inside
+// the path after "/open:".
 
 #include <optional>
 #include <string>

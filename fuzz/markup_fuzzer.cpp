@@ -2,8 +2,10 @@
 // Besides crashes, overflows and hangs it checks what must hold for any text:
 // measuring and drawing agree on the height, the height stays bounded, the
 // area limits hold, every save of the surface is restored, and scrolling and
-// hit tests stay within the page.
+// hit tests stay within the page. Any text passed through markupLiteral is
+// drawn by both engines exactly as it is, without links.
 
+#include "core/markup_literal.h"
 #include "render/recording_surface.h"
 #include "widgets/engine/html_text_ctrl.h"
 #include "widgets/engine/new_html_ctrl.h"
@@ -93,6 +95,28 @@ void fuzzLabel(const std::string& text, Size client, bool flags) {
     }
 }
 
+std::string drawnText(const RecordingSurface& surface) {
+    std::string text;
+    for (const RecordedOp& op : surface.opsOf(OpKind::DrawText)) {
+        text += op.text;
+    }
+    return text;
+}
+
+// The escaped text through both engines: the very text comes out, no link.
+void fuzzLiteral(const std::string& text) {
+    const std::string markup = markupLiteral(text);
+    RecordingSurface rich;
+    std::vector<MarkupArea> areas;
+    layoutRichText(rich, Rect{0, 0, 600, 400}, markup, false, 8, RichTextSettings{}, &areas);
+    check(drawnText(rich) == text && areas.empty());
+    CHtmlTextCtrl label;
+    label.setText(markup);
+    RecordingSurface labelSurface;
+    label.paint(labelSurface, Size{600, 40});
+    check(drawnText(labelSurface) == text && !label.linkEnds().has_value());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -111,5 +135,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fuzzRichControl(text, client);
     fuzzLabel(text, client, (data[1] & 1) != 0);
+    fuzzLiteral(text);
     return 0;
 }

@@ -1,7 +1,5 @@
 #include "platform/pdf_printer_device.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
@@ -105,12 +103,15 @@ PrinterMetrics PdfPrinterDevice::metrics() const {
 
 bool PdfPrinterDevice::startDocument(const std::string& name) {
     // Fail here rather than at the first page when the file cannot be written.
-    QFile probe(QString::fromStdString(outputPath_));
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    writer_.reset();
+    output_ = std::make_unique<SafeOutputFile>(outputPath_);
+    if (!output_->open()) {
+        outputError_ = output_->errorText();
+        output_.reset();
         return false;
     }
-    probe.close();
-    writer_ = std::make_unique<QPdfWriter>(QString::fromStdString(outputPath_));
+    outputError_.clear();
+    writer_ = std::make_unique<QPdfWriter>(output_->device());
     writer_->setResolution(dpi_);
     writer_->setPageLayout(layout());
     writer_->setTitle(QString::fromStdString(name));
@@ -119,18 +120,29 @@ bool PdfPrinterDevice::startDocument(const std::string& name) {
     return true;
 }
 
+bool PdfPrinterDevice::endDocument() {
+    if (!PagedPrinterDevice::endDocument())
+        return false;
+    // A document without pages leaves no empty file.
+    if (!output_->hasContent()) {
+        output_->discard();
+        return true;
+    }
+    if (!output_->commit()) {
+        outputError_ = output_->errorText();
+        return false;
+    }
+    return true;
+}
+
 QPagedPaintDevice* PdfPrinterDevice::paintDevice() {
     return writer_.get();
 }
 
-void PdfPrinterDevice::releaseOutput(bool abandoned) {
+void PdfPrinterDevice::releaseOutput(bool) {
     writer_.reset();
-    // Nothing half-written may pass for an export, and a document without
-    // pages leaves no empty file.
-    const QFileInfo written(QString::fromStdString(outputPath_));
-    if (abandoned || (written.exists() && written.size() == 0)) {
-        QFile::remove(QString::fromStdString(outputPath_));
-    }
+    // Whatever was not committed is discarded; the old file stays.
+    output_.reset();
 }
 
 } // namespace veltrano

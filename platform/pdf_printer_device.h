@@ -3,6 +3,7 @@
 // printers in system_printer_device.h.
 
 #include "platform/qpainter_surface.h"
+#include "platform/safe_output_file.h"
 #include "render/printer_device.h"
 
 #include <QPageLayout>
@@ -52,8 +53,9 @@ enum class PaperSize { A4, A3, Letter };
 
 // Writes the document into a PDF file: the whole paper is printable (no
 // margin, no unprintable strip), orientation as the job asks. The file
-// appears when the document is ended; a document given up before its end
-// leaves no file behind.
+// appears when the document is ended and every byte of it was written; until
+// then, and when anything fails or the document is given up or has no pages,
+// a file of that name stays as it was (see SafeOutputFile).
 class PdfPrinterDevice : public PagedPrinterDevice {
   public:
     static constexpr int kDefaultDpi = 600;
@@ -68,6 +70,9 @@ class PdfPrinterDevice : public PagedPrinterDevice {
     bool chooseNumbered(std::int32_t number, bool landscape) override;
     PrinterMetrics metrics() const override;
     bool startDocument(const std::string& name) override;
+    bool endDocument() override;
+    // Why the file could not be written, in the system's words; "" when it could.
+    const std::string& outputError() const { return outputError_; }
 
   protected:
     QPagedPaintDevice* paintDevice() override;
@@ -80,7 +85,9 @@ class PdfPrinterDevice : public PagedPrinterDevice {
     PaperSize paper_;
     int dpi_;
     bool landscape_ = false;
+    std::unique_ptr<SafeOutputFile> output_;
     std::unique_ptr<QPdfWriter> writer_;
+    std::string outputError_;
 };
 
 } // namespace veltrano

@@ -1,14 +1,18 @@
 #include "platform/qt_image_decoder.h"
 
+#include "platform/heif_reader.h"
+#include "platform/jpeg_reader.h"
 #include "platform/qpainter_surface.h"
 
 #include <QBuffer>
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 
-#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <memory>
 
 namespace veltrano {
@@ -17,29 +21,35 @@ namespace {
 
 constexpr std::int64_t kBytesPerPixel = 4;
 
-bool readFile(const std::string& path, QByteArray& data) {
-    const QString name = QString::fromStdString(path);
-    const QFileInfo info(name);
-    if (!info.isFile() || info.size() <= 0 || info.size() > QtImageDecoder::kMaxFileBytes) {
-        return false;
-    }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    data = file.readAll();
-    return data.size() == info.size();
+DecodedImage failure(PhotoProblem problem) {
+    DecodedImage none;
+    none.problem = problem;
+    return none;
 }
 
-// A JPEG file is complete when an end-of-image marker follows the start of
-// its last scan. Inside scan data a 0xFF byte is always followed by 0x00 or a
-// restart marker, so the markers cannot appear there by chance. The JPEG
-// library would otherwise fill a truncated photo with grey and call it good.
-bool jpegIsComplete(const QByteArray& data) {
-    const QByteArray startOfScan("\xFF\xDA", 2);
-    const QByteArray endOfImage("\xFF\xD9", 2);
-    const qsizetype scan = data.lastIndexOf(startOfScan);
-    return scan >= 0 && data.indexOf(endOfImage, scan + 2) >= 0;
+FileStamp stampFrom(const struct stat& info) {
+    if (!S_ISREG(info.st_mode)) {
+        return FileStamp{};
+    }
+    return FileStamp{static_cast<std::int64_t>(info.st_size),
+                     static_cast<std::int64_t>(info.st_mtim.tv_sec),
+                     static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
+}
+
+bool readAll(int fd, QByteArray& data, std::int64_t size) {
+    data.resize(static_cast<qsizetype>(size));
+    std::int64_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, data.data() + done, static_cast<size_t>(size - done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false;
+        }
+        done += got;
+    }
+    return true;
 }
 
 bool turnsSideways(QImageIOHandler::Transformations transformation) {
@@ -50,52 +60,172 @@ Size transposed(Size size) {
     return Size{size.height, size.width};
 }
 
-} // namespace
-
-QtImageDecoder::QtImageDecoder(std::int64_t memoryLimit) : memoryLimit_(memoryLimit) {}
-
-DecodedImage QtImageDecoder::decode(const std::string& path, Size box) const {
-    QByteArray data;
-    if (!readFile(path, data)) {
-        return {};
+// Mirroring first, then a quarter turn clockwise: every EXIF orientation is
+// one of these combinations.
+QImage turnedUpright(QImage image, QImageIOHandler::Transformations transformation) {
+    const bool mirror = transformation.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = transformation.testFlag(QImageIOHandler::TransformationFlip);
+    if (mirror || flip) {
+        image = image.mirrored(mirror, flip);
     }
-    QBuffer buffer(&data);
+    if (turnsSideways(transformation)) {
+        image = image.transformed(QTransform().rotate(90));
+    }
+    return image;
+}
+
+bool withinSizeLimits(Size size) {
+    return size.width > 0 && size.height > 0 && size.width <= QtImageDecoder::kMaxSide &&
+           size.height <= QtImageDecoder::kMaxSide &&
+           std::int64_t{size.width} * size.height <= QtImageDecoder::kMaxPixels;
+}
+
+DecodedImage pictureOf(QImage image, Size own) {
+    if (image.isNull()) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    const Size pixels{image.width(), image.height()};
+    return DecodedImage{std::make_unique<QImagePicture>(std::move(image), own.width, own.height),
+                        pixels, PhotoProblem::None};
+}
+
+QImageIOHandler::Transformations exifTransformation(const QByteArray& data) {
+    QByteArray shared = data;
+    QBuffer buffer(&shared);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    return reader.transformation();
+}
+
+DecodedImage decodeJpegPhoto(const QByteArray& data, Size box, std::int64_t memoryLimit) {
+    JpegHeader header;
+    if (!readJpegHeader(data, header) || !withinSizeLimits(header.stored)) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    const QImageIOHandler::Transformations transformation = exifTransformation(data);
+    const bool sideways = turnsSideways(transformation);
+    const Size own = sideways ? transposed(header.stored) : header.stored;
+    const Size wanted = decodedPixelSize(own, box);
+    const Size wantedStored = sideways ? transposed(wanted) : wanted;
+    const std::int64_t turning = transformation == QImageIOHandler::TransformationNone
+                                     ? 0
+                                     : std::int64_t{wanted.width} * wanted.height * kBytesPerPixel;
+    if (jpegDecodingBytes(header, wantedStored) + turning > memoryLimit) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    return pictureOf(turnedUpright(decodeJpeg(data, wantedStored), transformation), own);
+}
+
+DecodedImage decodeHeifPhoto(const QByteArray& data, Size box, std::int64_t memoryLimit) {
+    Size own;
+    if (!readHeifSize(data, own) || !withinSizeLimits(own)) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    const Size wanted = decodedPixelSize(own, box);
+    if (heifDecodingBytes(own, wanted) > memoryLimit) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    return pictureOf(decodeHeif(data, wanted), own);
+}
+
+// Everything the Qt image plugins read: PNG, GIF, BMP, WebP, TIFF ...
+DecodedImage decodeWithQt(const QByteArray& data, Size box, std::int64_t memoryLimit) {
+    QByteArray shared = data;
+    QBuffer buffer(&shared);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QSize stored = reader.size(); // as stored in the file, before turning
-    if (!reader.canRead() || !stored.isValid() || stored.width() > kMaxSide ||
-        stored.height() > kMaxSide || std::int64_t{stored.width()} * stored.height() > kMaxPixels) {
-        return {};
-    }
-    const bool jpeg = reader.format() == "jpeg";
-    if (jpeg && !jpegIsComplete(data)) {
-        return {};
+    if (!reader.canRead() || !withinSizeLimits(Size{stored.width(), stored.height()})) {
+        return failure(PhotoProblem::Unreadable);
     }
     const bool sideways = turnsSideways(reader.transformation());
     const Size storedSize{stored.width(), stored.height()};
     const Size own = sideways ? transposed(storedSize) : storedSize;
     const Size wanted = decodedPixelSize(own, box);
-    // The JPEG reader decodes at a power-of-two reduction no smaller than the
-    // wanted size, so it holds at most about twice the wanted pixels a side;
-    // other readers hold the whole image before shrinking it.
-    const Size held =
-        jpeg ? Size{std::min(own.width, wanted.width * 2), std::min(own.height, wanted.height * 2)}
-             : own;
-    if (std::int64_t{held.width} * held.height * kBytesPerPixel > memoryLimit_) {
-        return {};
+    // The WebP reader decodes reduced and holds only the wanted pixels; the
+    // others (PNG and TIFF among them) hold the whole image before shrinking.
+    const bool reduces = reader.format() == "webp";
+    const Size held = reduces ? wanted : own;
+    if (std::int64_t{held.width} * held.height * kBytesPerPixel > memoryLimit) {
+        return failure(PhotoProblem::Unreadable);
     }
     if (wanted != own) {
         const Size scaled = sideways ? transposed(wanted) : wanted;
         reader.setScaledSize(QSize(scaled.width, scaled.height));
     }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return {};
+    return pictureOf(reader.read(), own);
+}
+
+bool isJpeg(const QByteArray& data) {
+    return data.startsWith(QByteArrayLiteral("\xFF\xD8\xFF"));
+}
+
+} // namespace
+
+FileStamp fileStampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return FileStamp{};
     }
-    const Size pixels{image.width(), image.height()};
-    return DecodedImage{std::make_unique<QImagePicture>(std::move(image), own.width, own.height),
-                        pixels};
+    return stampFrom(info);
+}
+
+bool readPhotoFile(const std::string& path, QByteArray& data, FileStamp& stamp,
+                   PhotoProblem& problem) {
+    // O_NONBLOCK: opening a pipe must not wait for a writer.
+    const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        problem = (path.empty() || errno == ENOENT || errno == ENOTDIR) ? PhotoProblem::NotFound
+                                                                        : PhotoProblem::Unreadable;
+        return false;
+    }
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+                         info.st_size <= QtImageDecoder::kMaxFileBytes;
+    const bool read = regular && readAll(fd, data, info.st_size);
+    ::close(fd);
+    if (!read) {
+        problem = PhotoProblem::Unreadable;
+        return false;
+    }
+    stamp = stampFrom(info);
+    problem = PhotoProblem::None;
+    return true;
+}
+
+QStringList decodablePhotoSuffixes() {
+    QStringList suffixes{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("heic"),
+                         QStringLiteral("heif")};
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString suffix = QString::fromLatin1(format).toLower();
+        if (!suffixes.contains(suffix)) {
+            suffixes << suffix;
+        }
+    }
+    return suffixes;
+}
+
+QtImageDecoder::QtImageDecoder(std::int64_t memoryLimit) : memoryLimit_(memoryLimit) {}
+
+DecodedImage QtImageDecoder::decode(const std::string& path, Size box) const {
+    QByteArray data;
+    FileStamp stamp;
+    PhotoProblem problem = PhotoProblem::None;
+    if (!readPhotoFile(path, data, stamp, problem)) {
+        return failure(problem);
+    }
+    return decodeData(data, box);
+}
+
+DecodedImage QtImageDecoder::decodeData(const QByteArray& data, Size box) const {
+    if (isJpeg(data)) {
+        return decodeJpegPhoto(data, box, memoryLimit_);
+    }
+    if (looksLikeHeif(data)) {
+        return decodeHeifPhoto(data, box, memoryLimit_);
+    }
+    return decodeWithQt(data, box, memoryLimit_);
 }
 
 } // namespace veltrano

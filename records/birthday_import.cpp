@@ -2,10 +2,15 @@
 
 #include "core/message_presenter.h"
 #include "core/strings.h"
+#include "core/translation.h"
 #include "document/calendar_document.h"
 #include "records/appointment.h"
 #include "records/contact.h"
 #include "records/sibling_folder.h"
+#include "records/var_base.h"
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace veltrano {
 
@@ -35,32 +40,49 @@ void BirthdayCollection::applyTo(CalendarDocument& document) const {
 
 namespace {
 
+// Whether the record file is missing, as when the product was never started.
+bool recordFileMissing(const std::string& path) {
+    struct stat status;
+    return ::stat(path.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+void reportFailedScan(int error, const std::string& path) {
+    const std::string cause = error == kNotARecordFile
+                                  ? loadString(kMessageNotARecordFile)
+                                  : translate(fileErrorCauseText(error), currentLanguage());
+    showMessage(formatString(kMessageImportFailed, {cause, path}),
+                MessageStyle::IconExclamation | MessageStyle::Ok);
+}
+
 // Scans every record of the class, lets take() add its birthday, then fills
 // the document and reports the count.
 template <typename Record, typename Take>
-bool importBirthdays(SiblingProduct product, int notFoundMessage, CalendarDocument& document,
-                     int* placed, Take take) {
-    if (!GetSiblingFolder(product).found) {
+ImportOutcome importBirthdays(SiblingProduct product, int notFoundMessage,
+                              CalendarDocument& document, int* placed, Take take) {
+    Record record;
+    const std::string path = record.GetStore().GetFilePath();
+    if (!GetSiblingFolder(product).found || recordFileMissing(path)) {
         showMessage(loadString(notFoundMessage), MessageStyle::Ok);
-        return false;
+        return ImportOutcome::ProductNotFound;
     }
     BirthdayCollection collection;
-    {
-        Record record;
-        while (record.MoveNext())
-            take(record, collection);
+    while (record.MoveNext())
+        take(record, collection);
+    if (record.scanError() != 0) {
+        reportFailedScan(record.scanError(), path);
+        return ImportOutcome::Failed;
     }
     collection.applyTo(document);
     if (placed)
         *placed = collection.count();
     showMessage(formatString(kMessageBirthdaysPlaced, {std::int64_t{collection.count()}}),
                 MessageStyle::IconInformation | MessageStyle::Ok);
-    return true;
+    return ImportOutcome::Imported;
 }
 
 } // namespace
 
-bool ImportFromContacts(CalendarDocument& document, int* placed) {
+ImportOutcome ImportFromContacts(CalendarDocument& document, int* placed) {
     return importBirthdays<CAdress>(
         SiblingProduct::AddressBook, kMessageAddressBookNotFound, document, placed,
         [](const CAdress& contact, BirthdayCollection& collection) {
@@ -70,7 +92,7 @@ bool ImportFromContacts(CalendarDocument& document, int* placed) {
         });
 }
 
-bool ImportFromAppointments(CalendarDocument& document, int* placed) {
+ImportOutcome ImportFromAppointments(CalendarDocument& document, int* placed) {
     return importBirthdays<CTermin>(
         SiblingProduct::AppointmentBook, kMessageAppointmentBookNotFound, document, placed,
         [](const CTermin& appointment, BirthdayCollection& collection) {

@@ -10,9 +10,12 @@
 // `modified` and redraw).
 //
 // Messages go through the installed message presenter: 139 or 138 (style 0)
-// when the product's folder is not known, else 140 (style 64) with the number
-// of birthdays placed. A run that finds the folder always succeeds, also when
-// the file is missing (it is then created empty) or unreadable.
+// when the product's folder is not known or its record file is missing (which
+// is never created), else 140 (style 64) with the number of birthdays placed.
+// A scan that ends on an error (the file cannot be opened or read, a lock is not
+// had in time, the file is no record file) is a failed run: the document is
+// left as it was and 29722 names the cause and the file. A file that can be
+// read but not written is imported.
 
 #include <array>
 #include <string>
@@ -39,18 +42,24 @@ class BirthdayCollection {
     int count_ = 0;
 };
 
-// From the address book: each contact's birthday with its text 2. Returns false
-// only when the address book's folder is not known. placed, when given,
-// receives the number of birthdays placed.
-bool ImportFromContacts(CalendarDocument& document, int* placed = nullptr);
+enum class ImportOutcome {
+    Imported,        // the whole file was read and its birthdays placed
+    ProductNotFound, // no folder known, or no record file in it
+    Failed,          // the file could not be read to its end; nothing placed
+};
+
+// From the address book: each contact's birthday with its text 2. placed,
+// when given, receives the number of birthdays placed.
+ImportOutcome ImportFromContacts(CalendarDocument& document, int* placed = nullptr);
 
 // From the appointment book: each appointment of kind 2 with a date, with its
-// text. Returns false only when the appointment book's folder is not known.
-bool ImportFromAppointments(CalendarDocument& document, int* placed = nullptr);
+// text.
+ImportOutcome ImportFromAppointments(CalendarDocument& document, int* placed = nullptr);
 
 // Message numbers of the import.
 inline constexpr int kMessageAppointmentBookNotFound = 138;
 inline constexpr int kMessageAddressBookNotFound = 139;
 inline constexpr int kMessageBirthdaysPlaced = 140;
+inline constexpr int kMessageImportFailed = 29722;
 
 } // namespace veltrano

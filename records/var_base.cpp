@@ -1,6 +1,7 @@
 #include "records/var_base.h"
 
 #include "core/file_errors.h"
+#include "core/markup_literal.h"
 #include "core/message_presenter.h"
 #include "core/strings.h"
 #include "core/translation.h"
@@ -89,7 +90,7 @@ std::string fileErrorCauseText(int error) {
 void ReportFileError(int error, const std::string& path) {
     const int language = currentLanguage();
     std::string text = translate("Der folgende Fehler ist aufgetreten:\n", language) +
-                       translate(fileErrorCauseText(error), language) + "\n" + path;
+                       translate(fileErrorCauseText(error), language) + "\n" + markupLiteral(path);
     showMessage(text, MessageStyle::IconExclamation | MessageStyle::Ok);
 }
 
@@ -103,26 +104,47 @@ void CVarBase::reportError(int error) const {
     ReportFileError(error, path_);
 }
 
+namespace {
+
+// Opens path for reading and writing, or for reading only when it has no write
+// permission bits (as a read-only file is respected whoever asks) or writing is
+// refused. Never creates the file. -1 with errno set on failure.
+int openExisting(const std::string& path, bool& readOnly) {
+    struct stat status;
+    if (::stat(path.c_str(), &status) != 0)
+        return -1;
+    readOnly = (status.st_mode & 0222) == 0;
+    int fd;
+    do {
+        fd = ::open(path.c_str(), (readOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC);
+    } while (fd == -1 && errno == EINTR);
+    if (fd == -1 && !readOnly && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+        readOnly = true;
+        do {
+            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        } while (fd == -1 && errno == EINTR);
+    }
+    return fd;
+}
+
+} // namespace
+
 bool CVarBase::Open() {
     if (openCount_ > 0) {
         ++openCount_;
         return true;
     }
     std::string path = GetFilePath();
-    struct stat status;
-    bool exists = ::stat(path.c_str(), &status) == 0;
-    // An existing file is never truncated; a missing one is created empty.
-    int flags = O_RDWR | O_CLOEXEC | (exists ? 0 : O_CREAT);
-    int fd;
-    do {
-        fd = ::open(path.c_str(), flags, 0666);
-    } while (fd == -1 && errno == EINTR);
+    bool readOnly = false;
+    int fd = openExisting(path, readOnly);
     if (fd == -1) {
+        lastError_ = errno;
         ReportFileError(errno, path);
         return false;
     }
     path_ = path;
     fd_ = fd;
+    readOnly_ = readOnly;
     openCount_ = 1;
     return true;
 }
@@ -156,9 +178,13 @@ bool CVarBase::LockRange(std::uint64_t offset, std::uint64_t length) {
     auto start = std::chrono::steady_clock::now();
     for (;;) {
         auto waited = std::chrono::steady_clock::now() - start;
-        if (waited >= std::chrono::milliseconds(kLockTimeoutMs))
+        if (waited >= std::chrono::milliseconds(kLockTimeoutMs)) {
+            lastError_ = EAGAIN;
             return false;
-        if (setLock(fd_, F_WRLCK, offset, length))
+        }
+        // A file open for reading only takes a shared lock, which still keeps
+        // the owner from writing the range while it is read.
+        if (setLock(fd_, readOnly_ ? F_RDLCK : F_WRLCK, offset, length))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(kLockRetryMs));
     }
@@ -169,6 +195,7 @@ bool CVarBase::UnlockRange(std::uint64_t offset, std::uint64_t length) {
         return true;
     if (setLock(fd_, F_UNLCK, offset, length))
         return true;
+    lastError_ = errno;
     reportError(errno);
     return false;
 }
@@ -181,6 +208,7 @@ bool CVarBase::lockedAccess(std::uint64_t offset, std::uint64_t length,
     }
     if (!access()) {
         int error = errno;
+        lastError_ = error;
         UnlockRange(offset, length);
         reportError(error);
         Close();
@@ -197,6 +225,7 @@ bool CVarBase::ReadBlocks(std::uint32_t first, std::uint32_t n, std::uint8_t* bu
         return false;
     std::uint32_t count = GetBlockCount();
     if (first >= count) {
+        lastError_ = ESPIPE;
         Close();
         return false;
     }
@@ -210,11 +239,43 @@ bool CVarBase::ReadBlocks(std::uint32_t first, std::uint32_t n, std::uint8_t* bu
 bool CVarBase::WriteBlocks(std::uint32_t first, std::uint32_t n, const std::uint8_t* buffer) {
     if (!Open())
         return false;
+    if (readOnly_) {
+        lastError_ = EACCES;
+        Close();
+        return false;
+    }
     // Offsets are taken in 64 bits: a block beyond 4 GiB is written where it is,
     // never at a wrapped-around offset inside another block.
     std::uint64_t offset = std::uint64_t{first} * vdt::kBlockSize;
     std::uint64_t length = std::uint64_t{n} * vdt::kBlockSize;
     return lockedAccess(offset, length, [&] { return writeAt(fd_, buffer, length, offset); });
+}
+
+bool CVarBase::ZeroBlockIfStillDamaged(
+    std::uint32_t p, std::uint8_t* block,
+    const std::function<bool(const std::uint8_t*, const std::uint8_t*)>& stillDamaged) {
+    if (!Open())
+        return false;
+    if (readOnly_ || p + 1 >= GetBlockCount()) {
+        lastError_ = readOnly_ ? EACCES : ESPIPE;
+        Close();
+        return false;
+    }
+    std::uint8_t pair[2 * vdt::kBlockSize] = {};
+    const std::uint64_t offset = std::uint64_t{p} * vdt::kBlockSize;
+    bool zeroed = false;
+    bool done = lockedAccess(offset, sizeof pair, [&] {
+        if (!readAt(fd_, pair, sizeof pair, offset))
+            return false;
+        if (!stillDamaged(pair, pair + vdt::kBlockSize))
+            return true;
+        std::fill(pair, pair + vdt::kBlockSize, std::uint8_t{0});
+        zeroed = writeAt(fd_, pair, vdt::kBlockSize, offset);
+        return zeroed;
+    });
+    if (done)
+        std::copy(pair, pair + vdt::kBlockSize, block);
+    return done && zeroed;
 }
 
 } // namespace veltrano

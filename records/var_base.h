@@ -11,7 +11,11 @@
 // access, so a caller that keeps the store open keeps one file handle.
 // Operations return false on failure. File errors are shown to the user with
 // the file's path (ReportFileError); a lock that cannot be had within 5000 ms
-// fails the access without a message.
+// fails the access without a message. Either way lastError() tells the cause.
+//
+// The file belongs to another product: Open never creates it, and a file that
+// cannot be written (no write permission bits, or refused by the system) is
+// opened for reading only; writes to it then fail with EACCES.
 
 #include <cstdint>
 #include <functional>
@@ -27,8 +31,9 @@ class CVarBase {
     // Closes the file whatever the open count.
     virtual ~CVarBase();
 
-    // Opens the file at GetFilePath, creating it empty when it does not exist,
-    // or adds one to the open count when the store is open already.
+    // Opens the existing file at GetFilePath (for reading only when it cannot be
+    // written), or adds one to the open count when the store is open already.
+    // A missing file is reported and fails.
     virtual bool Open();
     virtual bool IsOpen() const { return openCount_ > 0; }
     // Takes one off the open count; the file is closed when it reaches 0.
@@ -45,6 +50,13 @@ class CVarBase {
     bool ReadBlocks(std::uint32_t first, std::uint32_t n, std::uint8_t* buffer);
     // Writes n blocks from buffer (n x 256 bytes) starting at block first.
     bool WriteBlocks(std::uint32_t first, std::uint32_t n, const std::uint8_t* buffer);
+    // Zeroes block p when it is still damaged: under one lock on blocks p and
+    // p + 1 both are read again and stillDamaged(block p, block p + 1) decides,
+    // so that a record written there meanwhile by its owner is never lost.
+    // block receives what block p now holds. True when the block was zeroed.
+    bool ZeroBlockIfStillDamaged(
+        std::uint32_t p, std::uint8_t* block,
+        const std::function<bool(const std::uint8_t*, const std::uint8_t*)>& stillDamaged);
 
     // Locks a byte range, retrying every 500 ms; false after 5000 ms without
     // the lock. The store must be open. A zero length locks nothing and succeeds.
@@ -53,6 +65,11 @@ class CVarBase {
     bool UnlockRange(std::uint64_t offset, std::uint64_t length);
 
     std::int32_t openCount() const { return openCount_; }
+    // Whether the open file can only be read.
+    bool readOnly() const { return readOnly_; }
+    // The errno of the last failed operation: EAGAIN for a lock not had in time,
+    // ESPIPE for blocks asked past the end of the file; 0 before any failure.
+    int lastError() const { return lastError_; }
 
     // How long LockRange keeps trying and how long it waits between tries, in ms.
     static constexpr int kLockTimeoutMs = 5000;
@@ -68,6 +85,8 @@ class CVarBase {
     std::string path_; // the path the file was opened under
     std::int32_t openCount_ = 0;
     int fd_ = -1;
+    bool readOnly_ = false;
+    int lastError_ = 0;
 };
 
 // The cause text shown for an operating-system error number: one of the file

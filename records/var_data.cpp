@@ -1,5 +1,8 @@
 #include "records/var_data.h"
 
+#include "core/message_presenter.h"
+#include "core/strings.h"
+#include "records/record_file_check.h"
 #include "records/record_stream.h"
 #include "records/vdt_format.h"
 
@@ -35,11 +38,15 @@ void CVarData::releaseWindow() {
 
 bool CVarData::startScan() {
     scanPosition_ = 1;
+    scanError_ = 0;
+    fileChecked_ = false;
+    readOnlyNoted_ = false;
     window_.buffer.reset(new (std::nothrow) std::uint8_t[vdt::kWindowBlocks * vdt::kBlockSize]());
     if (!window_.buffer)
         return false;
     CVarBase& store = GetStore();
     if (!store.Open()) {
+        scanError_ = store.lastError();
         window_.buffer.reset();
         return false;
     }
@@ -64,28 +71,68 @@ std::uint8_t* CVarData::fetch(std::uint32_t p, std::uint32_t n) {
         window_.firstBlock = 0;
         window_.heldBlocks = 0;
         std::uint32_t load = std::min(total - p, vdt::kWindowBlocks);
-        if (!scanStore_->ReadBlocks(p, load, window_.buffer.get()))
+        if (!scanStore_->ReadBlocks(p, load, window_.buffer.get())) {
+            scanError_ = scanStore_->lastError();
             return nullptr;
+        }
         window_.firstBlock = p;
         window_.heldBlocks = load;
     }
     return window_.buffer.get() + std::size_t{p - window_.firstBlock} * vdt::kBlockSize;
 }
 
-void CVarData::checkDamagedBlock(std::uint32_t p, std::uint8_t* block) {
-    vdt::BlockHeader header = vdt::readBlockHeader(block);
-    if (header.state <= 1 || header.id <= vdt::kMaxPlausibleId || header.count <= 1 ||
-        header.position <= 1 || p + 1 >= window_.fileBlockCount)
-        return;
-    std::uint8_t next[vdt::kBlockSize];
-    if (!scanStore_->ReadBlocks(p + 1, 1, next))
-        return;
-    vdt::BlockHeader following = vdt::readBlockHeader(next);
-    if (following.id == header.id && following.count == header.count &&
-        std::uint32_t{following.position} == std::uint32_t{header.position} + 1)
-        return;
-    std::memset(block, 0, vdt::kBlockSize);
-    scanStore_->WriteBlocks(p, 1, block);
+namespace {
+
+// A block implausible in every header field can hold no record data...
+bool looksDamaged(const vdt::BlockHeader& header) {
+    return header.state > 1 && header.id > vdt::kMaxPlausibleId && header.count > 1 &&
+           header.position > 1;
+}
+
+// ...unless the next block continues it as a chain.
+bool isDamaged(const std::uint8_t* block, const std::uint8_t* next) {
+    const vdt::BlockHeader header = vdt::readBlockHeader(block);
+    const vdt::BlockHeader following = vdt::readBlockHeader(next);
+    return looksDamaged(header) &&
+           !(following.id == header.id && following.count == header.count &&
+             std::uint32_t{following.position} == std::uint32_t{header.position} + 1);
+}
+
+} // namespace
+
+bool CVarData::fileLooksLikeRecordFile() {
+    std::uint8_t header[vdt::kBlockSize];
+    if (!scanStore_->ReadBlocks(0, 1, header)) {
+        scanError_ = scanStore_->lastError();
+        return false;
+    }
+    // The record blocks held in the window stand for the file.
+    const std::uint32_t skip = window_.firstBlock == 0 ? 1 : 0;
+    const std::uint32_t n = window_.heldBlocks > skip ? window_.heldBlocks - skip : 0;
+    return vdt::looksLikeRecordFile(header,
+                                    window_.buffer.get() + std::size_t{skip} * vdt::kBlockSize, n);
+}
+
+bool CVarData::repairDamagedBlock(std::uint32_t p, std::uint8_t* block) {
+    if (!looksDamaged(vdt::readBlockHeader(block)) || p + 1 >= window_.fileBlockCount)
+        return true;
+    if (!fileChecked_) {
+        if (!fileLooksLikeRecordFile()) {
+            if (scanError_ == 0)
+                scanError_ = kNotARecordFile;
+            return false;
+        }
+        fileChecked_ = true;
+    }
+    if (scanStore_->readOnly()) {
+        if (!readOnlyNoted_)
+            showMessage(loadString(kMessageReadOnlyNotRepaired) + "\n" + scanStore_->GetFilePath(),
+                        MessageStyle::IconInformation | MessageStyle::Ok);
+        readOnlyNoted_ = true;
+        return true;
+    }
+    scanStore_->ZeroBlockIfStillDamaged(p, block, isDamaged);
+    return true;
 }
 
 void CVarData::readRecord(const std::uint8_t* blocks, std::uint32_t n) {
@@ -118,7 +165,8 @@ bool CVarData::MoveNext() {
         std::uint8_t* block = fetch(p, 1);
         if (!block)
             break;
-        checkDamagedBlock(p, block);
+        if (!repairDamagedBlock(p, block))
+            break;
         vdt::BlockHeader header = vdt::readBlockHeader(block);
         if (header.type != static_cast<std::uint32_t>(recordType_) ||
             header.state == vdt::kStateFree) {

@@ -10,7 +10,13 @@
 // The scan never writes to the file except in one case: a block whose header is
 // implausible in every field (state above 1, ID above 100000000, position and
 // block count above 1) and that the next block does not continue is zeroed,
-// which makes it a free block.
+// which makes it a free block. The decision is taken again under the lock of
+// the write, and only in a file that looks like a record file (else the scan
+// ends with kNotARecordFile); in a file that can only be read the block is
+// left as it is, and the user is told once per scan.
+//
+// A scan that returns false tells by scanError() whether it reached the end
+// of the file (0) or stopped on an error.
 
 #include "records/var_base.h"
 
@@ -20,6 +26,14 @@
 namespace veltrano {
 
 class RecordStream;
+
+// scanError() of a scan that met a file that is no record file.
+inline constexpr int kNotARecordFile = -1;
+
+// Message numbers of the scan: the file is no record file (a cause text), and
+// damaged blocks stay as they are because the file can only be read.
+inline constexpr int kMessageNotARecordFile = 29720;
+inline constexpr int kMessageReadOnlyNotRepaired = 29721;
 
 // The blocks of the file that the scan holds in memory.
 struct BlockWindow {
@@ -56,6 +70,9 @@ class CVarData {
     std::uint8_t state() const { return state_; }
     std::uint32_t scanPosition() const { return scanPosition_; }
     bool scanning() const { return window_.fileBlockCount != 0; }
+    // Why the last scan stopped: 0 at the end of the file, else the errno of the
+    // failed access (see CVarBase::lastError) or kNotARecordFile.
+    int scanError() const { return scanError_; }
 
   protected:
     // The record class's own fields to their reset state.
@@ -68,7 +85,10 @@ class CVarData {
     void releaseWindow();
     // Moves the scan position past a block or record of that many blocks (at least 1).
     void advance(std::uint32_t p, std::uint32_t blocks);
-    void checkDamagedBlock(std::uint32_t p, std::uint8_t* block);
+    // Zeroes block p when it is damaged; false (scanError_ set) when the file
+    // turned out not to be a record file.
+    bool repairDamagedBlock(std::uint32_t p, std::uint8_t* block);
+    bool fileLooksLikeRecordFile();
     void readRecord(const std::uint8_t* blocks, std::uint32_t n);
 
     std::int32_t recordType_;
@@ -79,6 +99,9 @@ class CVarData {
     std::uint32_t scanPosition_ = 0;
     BlockWindow window_;
     CVarBase* scanStore_ = nullptr; // the store held open while a scan runs
+    int scanError_ = 0;
+    bool fileChecked_ = false;   // this scan has judged the file worth repairing
+    bool readOnlyNoted_ = false; // this scan has told that it cannot repair
 };
 
 } // namespace veltrano

@@ -1,9 +1,23 @@
 #include "render/image_decoder.h"
 
+#include "core/strings.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace veltrano {
+
+std::string photoProblemText(PhotoProblem problem) {
+    switch (problem) {
+    case PhotoProblem::NotFound:
+        return loadString(29900);
+    case PhotoProblem::Unreadable:
+        return loadString(29901);
+    case PhotoProblem::None:
+        break;
+    }
+    return {};
+}
 
 Size decodedPixelSize(Size image, Size box) {
     if (image.width <= 0 || image.height <= 0) {

@@ -14,9 +14,15 @@
 
 namespace veltrano {
 
+// Why a file gave no photo, in words a user can act on: the file is not there
+// (missing, a dangling link), or it is there but gives no picture (a folder, a
+// device, a pipe, a link loop, no permission, not an image, cut off, too large).
+enum class PhotoProblem { None, NotFound, Unreadable };
+
 struct DecodedImage {
-    std::unique_ptr<Picture> picture; // null when the file gave no photo
-    Size pixels;                      // pixels actually held (0 × 0 without a picture)
+    std::unique_ptr<Picture> picture;          // null when the file gave no photo
+    Size pixels;                               // pixels actually held (0 × 0 without a picture)
+    PhotoProblem problem = PhotoProblem::None; // set whenever a decode gave no picture
 
     explicit operator bool() const { return picture != nullptr; }
 };
@@ -31,10 +37,14 @@ class ImageDecoder {
     // file has. A box without area asks for the file's own size.
     //
     // Files that are missing, empty, truncated, not images, or whose size is
-    // absurd or beyond the decoder's memory limit give no picture. Never
-    // throws.
+    // absurd or beyond the decoder's memory limit give no picture and say why
+    // in `problem`. Never throws; safe to call from several threads at once.
     virtual DecodedImage decode(const std::string& path, Size box) const = 0;
 };
+
+// The short reason shown beside a photo's file name, in the current language:
+// "nicht gefunden", "kann nicht gelesen werden"; "" for PhotoProblem::None.
+std::string photoProblemText(PhotoProblem problem);
 
 // The pixel size in which an image of `image` pixels is held to be drawn into
 // a box of `box` pixels: shrunk (never enlarged) to the largest size that fits

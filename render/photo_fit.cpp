@@ -77,4 +77,31 @@ void drawPhotoPreview(DrawingSurface& surface, const Rect& client, const Picture
     surface.restore();
 }
 
+void drawPhotoProblem(DrawingSurface& surface, const Rect& box, const std::string& path,
+                      PhotoProblem problem) {
+    if (box.isEmpty()) {
+        return;
+    }
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string text = name + "\n" + photoProblemText(problem);
+    surface.save();
+    surface.setPen(Pen::solid(rgb(160, 160, 160)));
+    surface.setBrush(Brush::solid(rgb(240, 240, 240)));
+    surface.drawRect(box);
+    surface.intersectClip(box);
+    surface.setFont(FontSpec{"MS Sans Serif", 8});
+    surface.setTextColour(rgb(96, 96, 96));
+    surface.setBackgroundMode(BackgroundMode::Transparent);
+    const Rect inner = box.deflated(3);
+    constexpr TextFlags kFlags = static_cast<TextFlags>(TextCentre | TextWordWrap | TextNoPrefix);
+    Rect measured = inner;
+    const std::int32_t height =
+        surface.drawText(measured, text, static_cast<TextFlags>(kFlags | TextCalcRect));
+    Rect centred = inner;
+    centred.top = inner.top + std::max(0, (inner.height() - height) / 2);
+    surface.drawText(centred, text, kFlags);
+    surface.restore();
+}
+
 } // namespace veltrano

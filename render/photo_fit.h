@@ -3,8 +3,10 @@
 // preview of the edit pages.
 
 #include "render/drawing_surface.h"
+#include "render/image_decoder.h"
 
 #include <cstdint>
+#include <string>
 
 namespace veltrano {
 
@@ -25,5 +27,13 @@ Rect previewImageRect(const Rect& client, std::int32_t w, std::int32_t h);
 // left as it was.
 void drawPhotoPreview(DrawingSurface& surface, const Rect& client, const Picture* picture,
                       Colour background = kWhite);
+
+// In place of a photo that could not be shown: box filled light grey with a
+// grey outline, and centred in it the photo's file name (without its folder)
+// and the reason on the next line, wrapped and clipped to the box. For the
+// screen only; printed pages leave the place empty. The surface's state is
+// left as it was.
+void drawPhotoProblem(DrawingSurface& surface, const Rect& box, const std::string& path,
+                      PhotoProblem problem);
 
 } // namespace veltrano

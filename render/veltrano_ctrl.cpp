@@ -3,7 +3,9 @@
 #include "core/holidays.h"
 #include "core/strings.h"
 #include "document/calendar_document.h"
+#include "document/calendar_limits.h"
 #include "render/photo_crop_place.h"
+#include "render/photo_fit.h"
 #include "render/print_job.h"
 #include "render/text_layout.h"
 
@@ -68,10 +70,53 @@ CVeltranoCtrl::CVeltranoCtrl(const ImageDecoder* decoder) : decoder_(decoder) {
     pageMonth = DateValue::today();
 }
 
+CVeltranoCtrl::~CVeltranoCtrl() {
+    setPhotoLoader(nullptr);
+}
+
+void CVeltranoCtrl::setPhotoLoader(PhotoLoader* loader) {
+    if (loader_ != nullptr) {
+        loader_->cancel(*this);
+    }
+    loader_ = loader;
+    pendingTicket_ = 0;
+}
+
 void CVeltranoCtrl::invalidatePhoto() {
     photo_ = DecodedImage{};
     photoStale = true;
     decodedPath_.clear();
+    // A decoding still under way is for the old photo: its answer is dropped.
+    pendingTicket_ = 0;
+}
+
+void CVeltranoCtrl::requestPhoto(Size box) {
+    if (loader_ == nullptr || photoPath.empty() || box.width <= 0 || box.height <= 0) {
+        return;
+    }
+    const bool blurry = photo_ && !holdsEnough(photo_, box);
+    if (!photoStale && !blurry) {
+        return;
+    }
+    if (pendingTicket_ != 0 && pendingBox_ == box) {
+        return;
+    }
+    photoStale = false;
+    decodedPath_ = photoPath;
+    decodedStamp_ = stampOf(photoPath);
+    pendingBox_ = box;
+    pendingTicket_ = loader_->request(photoPath, box, *this);
+}
+
+void CVeltranoCtrl::photoArrived(std::uint64_t ticket, DecodedImage photo) {
+    if (ticket != pendingTicket_) {
+        return;
+    }
+    pendingTicket_ = 0;
+    photo_ = std::move(photo);
+    if (changed_) {
+        changed_();
+    }
 }
 
 CVeltranoCtrl::FileStamp CVeltranoCtrl::stampOf(const std::string& path) {
@@ -116,7 +161,15 @@ void CVeltranoCtrl::ensurePhoto(Size box) {
 }
 
 const Picture* CVeltranoCtrl::photoFor(Size box, DecodedImage& temporary) {
-    if (!photo_ || holdsEnough(photo_, box) || decoder_ == nullptr) {
+    if (!photo_) {
+        // Nothing cached (not decoded yet, under way, or failed): decode for
+        // this drawing.
+        if (decoder_ != nullptr && !photoPath.empty() && box.width > 0 && box.height > 0) {
+            temporary = decoder_->decode(photoPath, box);
+        }
+        return temporary.picture.get();
+    }
+    if (holdsEnough(photo_, box) || decoder_ == nullptr) {
         return photo_.picture.get();
     }
     temporary = decoder_->decode(photoPath, box);
@@ -127,12 +180,17 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     const Rect area = client.deflated(kPageInset);
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
+    // A chosen part of the photo needs the whole photo decoded larger.
     const Size pixels = decodeBoxForCrop(boxSize(photoBox), photoCrop);
-    ensurePhoto(pixels);
-    // A window grown since the photo was decoded gets a sharper copy; the
-    // screen copy is the one that stays in the cache.
-    if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, pixels)) {
-        loadPagePhoto(pixels);
+    if (loader_ != nullptr) {
+        requestPhoto(pixels);
+    } else {
+        ensurePhoto(pixels);
+        // A window grown since the photo was decoded gets a sharper copy; the
+        // screen copy is the one that stays in the cache.
+        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, pixels)) {
+            loadPagePhoto(pixels);
+        }
     }
     surface.save();
     surface.setBrush(Brush::solid(kWhite));
@@ -140,6 +198,8 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     surface.drawRect(client);
     if (photo_) {
         drawPlacedPhoto(surface, *photo_.picture, photoBox, photoCrop);
+    } else if (photo_.problem != PhotoProblem::None && !photoPending()) {
+        drawPhotoProblem(surface, photoBox, photoPath, photo_.problem);
     }
     drawPreviewGrid(surface, gridArea.deflated(kGridInset), *this);
     surface.restore();
@@ -155,7 +215,6 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect gridArea{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
     const Size pixels = decodeBoxForCrop(printBoxPixels(*surface, photoBox), photoCrop);
-    ensurePhoto(pixels);
     surface->save();
     DecodedImage printCopy;
     if (const Picture* picture = photoFor(pixels, printCopy)) {
@@ -207,7 +266,8 @@ void CVeltranoCtrl::drawTitlePage(PrintJob& job, const Rect& rect,
         const std::int32_t y = surface->drawText(textArea, year, TextCentre | TextSingleLine);
         textArea.top += y * 3 / 2;
         surface->setFont(arial(24));
-        surface->drawText(textArea, titleText, TextCentre | TextWordWrap | TextNoPrefix);
+        surface->drawText(textArea, std::string(drawnPart(titleText)),
+                          TextCentre | TextWordWrap | TextNoPrefix);
     }
     surface->restore();
 }
@@ -220,8 +280,9 @@ void fillPageControls(PageControls& controls, const CalendarDocument& document, 
         page.weekNumbers = document.weekNumbers == 1;
         page.setPhotoPath(document.monthPhoto[m]);
         page.photoCrop = document.photoCrop[m];
-        page.caption = document.monthText[m];
-        page.dayTexts = document.dayText[m];
+        page.caption = drawnPart(document.monthText[m]);
+        for (std::size_t d = 0; d < page.dayTexts.size(); ++d)
+            page.dayTexts[d] = drawnPart(document.dayText[m][d]);
         page.dayColours = document.dayColour[m];
         page.pageMonth = DateValue{};
         page.pageMonth.day = 1;

@@ -12,9 +12,11 @@
 #include "document/photo_crop.h"
 #include "render/image_decoder.h"
 #include "render/month_grid.h"
+#include "render/photo_loader.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,13 +28,27 @@ class PrintJob;
 // The page data the month grid reads (pageMonth, dayTexts, holidayNames,
 // dayColours, dayFrames, fontSize) comes from MonthGridData, so the grid draws
 // straight from the control.
-class CVeltranoCtrl : public MonthGridData {
+class CVeltranoCtrl : public MonthGridData, private PhotoReceiver {
   public:
     // pageMonth starts as today, dayFrames on, fontSize 12, no photo. Without
     // a decoder no photo is ever shown.
     explicit CVeltranoCtrl(const ImageDecoder* decoder = nullptr);
+    virtual ~CVeltranoCtrl();
+    CVeltranoCtrl(const CVeltranoCtrl&) = delete;
+    CVeltranoCtrl& operator=(const CVeltranoCtrl&) = delete;
 
+    // The decoder for printing, and for the thumbnail when there is no loader.
     void setImageDecoder(const ImageDecoder* decoder) { decoder_ = decoder; }
+    const ImageDecoder* imageDecoder() const { return decoder_; }
+    // With a loader, the thumbnail never waits for a photo: it is drawn
+    // without one (the page and its grid) until the loader's answer arrives,
+    // and then `changed` is called so that the host repaints. An answer for
+    // a photo replaced in the meantime is dropped. The loader must outlive
+    // the control or be set back to null first.
+    void setPhotoLoader(PhotoLoader* loader);
+    void setPhotoChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
+    // A decoding asked of the loader has not arrived yet.
+    bool photoPending() const { return pendingTicket_ != 0; }
 
     // Drops the cached photo; the next drawing decodes photoPath again.
     void invalidatePhoto();
@@ -46,7 +62,9 @@ class CVeltranoCtrl : public MonthGridData {
     void loadPagePhoto(Size box = {});
 
     // The thumbnail in client: a white sheet with a black outline, the photo
-    // in the top two fifths and the preview grid below.
+    // in the top two fifths and the preview grid below. A photo that is
+    // missing or cannot be read shows as a grey frame with its file name and
+    // the reason (on screen only: printed pages leave the place empty).
     void drawPreviewPage(DrawingSurface& surface, const Rect& client);
     // A printed month page into rect on the job's page; the caption sits
     // right-aligned under the photo and pushes the grid down if it must.
@@ -65,10 +83,17 @@ class CVeltranoCtrl : public MonthGridData {
     const Picture* photo() const { return photo_.picture.get(); }
     // Pixels the cached photo holds.
     Size photoPixels() const { return photo_.pixels; }
+    // Why the photo file gave no photo (None while there is one or none was tried).
+    PhotoProblem photoProblem() const { return photo_.problem; }
 
   private:
+    void photoArrived(std::uint64_t ticket, DecodedImage photo) override;
+    // Asks the loader for the photo when the thumbnail lacks it or a sharp
+    // enough copy of it, unless that request is already under way.
+    void requestPhoto(Size box);
     // The cached photo when it has enough pixels for box, else a photo
-    // decoded for this drawing only (kept in `temporary`).
+    // decoded for this drawing only (kept in `temporary`), so that printing
+    // never keeps a print-size photo per page.
     const Picture* photoFor(Size box, DecodedImage& temporary);
     void ensurePhoto(Size box);
 
@@ -82,6 +107,10 @@ class CVeltranoCtrl : public MonthGridData {
     static FileStamp stampOf(const std::string& path);
 
     const ImageDecoder* decoder_;
+    PhotoLoader* loader_ = nullptr;
+    std::function<void()> changed_;
+    std::uint64_t pendingTicket_ = 0; // 0: nothing asked of the loader
+    Size pendingBox_;
     DecodedImage photo_;
     std::string decodedPath_; // the file the cache was filled from ("" when none)
     FileStamp decodedStamp_;

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6
   qt6-qpa-plugins libgl-dev qt6-translations-l10n
   nlohmann-json3-dev
+  libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth imagemagick

@@ -546,6 +546,31 @@ def icon_manual(p):
     book(p)
 
 
+def icon_undo(p):
+    """A curved arrow turning back to the left."""
+    p(Stroke([(4.5, 13.5)] + arc(9.5, 8.8, 4.7, 90, -90) + [(6.5, 4.1)], 2.2), BLUE)
+    p(Polygon([(1.2, 4.1), (6.8, 0.4), (6.8, 7.8)]), BLUE)
+
+
+def icon_redo(p):
+    """The undo arrow mirrored: turning forward to the right."""
+    icon_undo(lambda shape, colour, alpha=1.0: p(Mirrored(shape), colour, alpha))
+
+
+class Mirrored(Shape):
+    """A shape mirrored about the vertical line x = 8 of a 16-unit icon."""
+
+    def __init__(self, shape):
+        self.shape = shape
+
+    def bbox(self):
+        x0, y0, x1, y1 = self.shape.bbox()
+        return 16 - x1, y0, 16 - x0, y1
+
+    def contains(self, x, y):
+        return self.shape.contains(16 - x, y)
+
+
 def icon_flag(index):
     return lambda p: flag(p, index)
 
@@ -553,15 +578,16 @@ def icon_flag(index):
 SMALL_ICONS = {
     0: icon_new, 1: icon_open, 2: icon_save, 3: icon_check, 4: icon_save_as, 5: icon_edit,
     6: icon_exit, 7: icon_year, 8: icon_clear, 9: icon_multi_day, 10: icon_print,
-    13: icon_print_sheet, 22: icon_about, 23: icon_birthdays, 24: icon_help, 39: icon_manual,
+    11: icon_undo, 12: icon_redo, 13: icon_print_sheet, 22: icon_about, 23: icon_birthdays, 24: icon_help, 39: icon_manual,
 }
 for _language in range(6):
     SMALL_ICONS[41 + _language] = icon_flag(_language)
 SMALL_ICON_COUNT = 47
 
-# Toolbar 128, command buttons in order: new, open, edit, save, multi-day, print, manual, about.
-TOOLBAR_ICONS = [icon_new, icon_open, icon_edit, icon_save, icon_multi_day, icon_print, icon_manual,
-                 icon_about]
+# Toolbar 128, command buttons in order: new, open, edit, save, undo, redo, multi-day, print,
+# manual, about.
+TOOLBAR_ICONS = [icon_new, icon_open, icon_edit, icon_save, icon_undo, icon_redo, icon_multi_day,
+                 icon_print, icon_manual, icon_about]
 
 
 def strip(images, width, height, scale, key, out):

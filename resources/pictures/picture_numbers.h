@@ -68,6 +68,8 @@ inline constexpr int kIconYear = 7;
 inline constexpr int kIconClearEntries = 8;
 inline constexpr int kIconMultiDay = 9;
 inline constexpr int kIconPrint = 10;
+inline constexpr int kIconUndo = 11;
+inline constexpr int kIconRedo = 12;
 inline constexpr int kIconPrintOneSheet = 13;
 inline constexpr int kIconAbout = 22;
 inline constexpr int kIconBirthdays = 23;
@@ -96,7 +98,7 @@ inline constexpr PictureInfo kPictureCatalogue[] = {
     {kDayColourSwatches, 120, 16, kSwatchWidth, kKeyStrip},
     {kAppointmentBookPicture, 100, 72, 100, kKeyStrip},
     {kAddressBookPicture, 100, 72, 100, kKeyStrip},
-    {kToolbarImages, 8 * kToolbarImageWidth, kToolbarImageHeight, kToolbarImageWidth, kKeyMagenta},
+    {kToolbarImages, 10 * kToolbarImageWidth, kToolbarImageHeight, kToolbarImageWidth, kKeyMagenta},
     {kLargeIcons, 8 * kLargeIconSize, kLargeIconSize, kLargeIconSize, kKeyStrip},
     {kHandCursor, 32, 32, 32, kKeyStrip},
     {kCheckBoxImages, 6 * kCheckBoxSize, kCheckBoxSize, kCheckBoxSize, kKeyMagenta},

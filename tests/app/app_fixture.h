@@ -123,6 +123,24 @@ class FakeDialogs : public CalendarDialogs {
     std::optional<PrintSelection> printSelection;
 };
 
+// Answers the photo dialog from a queue (cancelled when it is empty).
+class FakePhotoDialogs : public PhotoDialogs {
+  public:
+    std::optional<std::string> choosePhotoToOpen(const std::string& filter,
+                                                 const std::string& currentPhoto) override {
+        filters.push_back(filter);
+        currentPhotos.push_back(currentPhoto);
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> filters;
+    std::vector<std::string> currentPhotos;
+};
+
 class FakeOpener : public DocumentOpener {
   public:
     bool openDocument(const std::string& path) override {

@@ -148,8 +148,11 @@ TEST_F(CalendarCommandsTest, SaveAsCancelledOrFailingKeepsANewCalendarUntitled) 
     EXPECT_FALSE(commands.save());
     files.saveAnswer = folder.file("missing-folder/x.cal");
     EXPECT_FALSE(commands.save());
-    ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(presenter.shown[0].text, loadString(131));
+    ASSERT_EQ(presenter.shown.size(), 2u);
+    EXPECT_EQ(presenter.shown[0].text, "Der folgende Fehler ist aufgetreten:\nDatei nicht "
+                                       "gefunden\n" +
+                                           folder.file("missing-folder/x.cal"));
+    EXPECT_EQ(presenter.shown[1].text, loadString(131));
     EXPECT_EQ(commands.document().untitled, 1);
     EXPECT_EQ(commands.document().modified, 1);
     EXPECT_EQ(commands.currentFilePath(), "");
@@ -171,7 +174,7 @@ TEST_F(CalendarCommandsTest, FailedOpenChangesNothing) {
     presenter.answers = {MessageResult::No};
     commands.open();
     ASSERT_EQ(presenter.shown.size(), 2u);
-    EXPECT_EQ(presenter.shown[1].text, loadString(130));
+    EXPECT_EQ(presenter.shown[1].text, loadString(130) + "<br>" + bad); // names the file
     EXPECT_EQ(commands.currentFilePath(), good);
     EXPECT_EQ(commands.heading(), "<b> " + good);
     EXPECT_EQ(commands.document().titleText, "Good");
@@ -260,6 +263,15 @@ TEST_F(CalendarCommandsTest, MultiDayEntry) {
     commands.enterMultiDay();
     EXPECT_EQ(commands.document().dayText[0][0], "");
     EXPECT_EQ(commands.document().dayColour[0][1], static_cast<int>(DayColour::Red));
+    // Keeping both changes no day, yet the confirmed entry marks the calendar changed.
+    presenter.answers = {MessageResult::No}; // the earlier changes are not saved
+    commands.newCalendar();
+    ASSERT_EQ(commands.document().modified, 0);
+    dialogs.multiDayAnswer = MultiDayEntry{date(1, 1), date(2, 1), "x", DayColour::Red, true, true};
+    commands.enterMultiDay();
+    EXPECT_EQ(commands.document().modified, 1);
+    EXPECT_EQ(commands.document().dayText[0][0], "");
+    EXPECT_EQ(commands.document().dayColour[0][0], 0);
 }
 
 TEST_F(CalendarCommandsTest, HolidayNamesFollowTheSwitch) {

@@ -22,23 +22,6 @@ namespace {
 [[maybe_unused]] ::testing::Environment* const appEnvironment =
     ::testing::AddGlobalTestEnvironment(new testing::AppEnvironment);
 
-class FakePhotoDialogs : public PhotoDialogs {
-  public:
-    std::optional<std::string> choosePhotoToOpen(const std::string& filter,
-                                                 const std::string& currentPhoto) override {
-        filters.push_back(filter);
-        currentPhotos.push_back(currentPhoto);
-        if (answers.empty())
-            return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::deque<std::optional<std::string>> answers;
-    std::vector<std::string> filters;
-    std::vector<std::string> currentPhotos;
-};
-
 CalendarDocument sampleDocument() {
     CalendarDocument document;
     document.region = 7;
@@ -71,7 +54,7 @@ int rowOf(const CFotoEditPage& page, int day) {
 }
 
 struct OpenSheet {
-    FakePhotoDialogs photos;
+    testing::FakePhotoDialogs photos;
     EditSheet edit;
     OpenSheet(const CalendarDocument& document, int startPage, std::int32_t year)
         : edit(document, nullptr, startPage, year, &photos) {
@@ -334,7 +317,7 @@ TEST(EditSheet, APhotoDroppedOnThePreviewBecomesThePagesPhoto) {
     EXPECT_EQ(january.values().photo, "/tmp/alt.jpg");
     ASSERT_TRUE(testing::dragAndDrop(preview, {photo}));
     EXPECT_EQ(january.values().photo, photo);
-    EXPECT_TRUE(preview->hasImage());
+    EXPECT_TRUE(QTest::qWaitFor([preview] { return preview->hasImage(); }, 5000));
     CMonthEditPage& general = open.general();
     auto* titlePreview = qobject_cast<CImageControl*>(findControl(&general, 1007));
     ASSERT_NE(titlePreview, nullptr);

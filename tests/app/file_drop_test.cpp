@@ -12,6 +12,7 @@
 #include "widgets/qt/markup_controls.h"
 
 #include <QImage>
+#include <QTest>
 #include <fstream>
 #include <memory>
 
@@ -41,10 +42,19 @@ class FileDropTest : public ::testing::Test {
         return testing::dragAndDrop(widget, paths);
     }
 
-    // The colour in the middle of a thumbnail's photo area, as on screen.
-    static QColor photoColour(QWidget* thumbnail) {
-        const QImage shown = thumbnail->grab().toImage();
-        return shown.pixelColor(shown.width() / 2, shown.height() / 5);
+    // The colour in the middle of a thumbnail's photo area, as on screen:
+    // photos arrive from a decoding thread, so this waits a while for the
+    // expected colour and gives the last one seen.
+    static QColor photoColour(QWidget* thumbnail, Qt::GlobalColor expected) {
+        QColor colour;
+        [[maybe_unused]] const bool seen = QTest::qWaitFor(
+            [&] {
+                const QImage shown = thumbnail->grab().toImage();
+                colour = shown.pixelColor(shown.width() / 2, shown.height() / 5);
+                return colour == QColor(expected);
+            },
+            3000);
+        return colour;
     }
 
     testing::TempFolder folder;
@@ -61,19 +71,19 @@ TEST_F(FileDropTest, PhotosFillTheMonthAndTheFollowingOnesInOneUndoStep) {
     const std::string green = photo("gruen.png", Qt::green);
     const std::string blue = photo("blau.png", Qt::blue);
     ASSERT_TRUE(drop(view->thumbnail(10), {red, green, blue})); // November, December, no more
-    EXPECT_EQ(photoColour(view->thumbnail(9)), QColor(Qt::white));
-    EXPECT_EQ(photoColour(view->thumbnail(10)), QColor(Qt::red));
-    EXPECT_EQ(photoColour(view->thumbnail(11)), QColor(Qt::green));
+    EXPECT_EQ(photoColour(view->thumbnail(9), Qt::white), QColor(Qt::white));
+    EXPECT_EQ(photoColour(view->thumbnail(10), Qt::red), QColor(Qt::red));
+    EXPECT_EQ(photoColour(view->thumbnail(11), Qt::green), QColor(Qt::green));
     EXPECT_EQ(view->commands().document().monthPhoto[0], "");
 
     ASSERT_TRUE(drop(view->titleThumbnail(), {blue, red}));
-    EXPECT_EQ(photoColour(view->titleThumbnail()), QColor(Qt::blue));
+    EXPECT_EQ(photoColour(view->titleThumbnail(), Qt::blue), QColor(Qt::blue));
     EXPECT_EQ(view->commands().document().monthPhoto[0], ""); // only the title took one
 
     ASSERT_TRUE(view->commands().history().undo());
     ASSERT_TRUE(view->commands().history().undo());
-    EXPECT_EQ(photoColour(view->thumbnail(10)), QColor(Qt::white));
-    EXPECT_EQ(photoColour(view->thumbnail(11)), QColor(Qt::white));
+    EXPECT_EQ(photoColour(view->thumbnail(10), Qt::white), QColor(Qt::white));
+    EXPECT_EQ(photoColour(view->thumbnail(11), Qt::white), QColor(Qt::white));
 }
 
 TEST_F(FileDropTest, ADroppedCalendarOpensAfterTheSavePrompt) {
@@ -87,8 +97,8 @@ TEST_F(FileDropTest, ADroppedCalendarOpensAfterTheSavePrompt) {
     ASSERT_TRUE(drop(view.get(), {folder.file("urlaub.cal")}));
     EXPECT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(view->headingLine()->text().toStdString(), "<b> " + folder.file("urlaub.cal"));
-    EXPECT_EQ(photoColour(view->thumbnail(2)), QColor(Qt::blue));
-    EXPECT_EQ(photoColour(view->thumbnail(0)), QColor(Qt::white));
+    EXPECT_EQ(photoColour(view->thumbnail(2), Qt::blue), QColor(Qt::blue));
+    EXPECT_EQ(photoColour(view->thumbnail(0), Qt::white), QColor(Qt::white));
 }
 
 TEST_F(FileDropTest, AnythingElseIsRefused) {

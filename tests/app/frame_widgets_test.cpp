@@ -62,9 +62,16 @@ TEST(IE4Bar, BuildsTheMainButtonBar) {
     EXPECT_FALSE(bar.build(999, 0));
     ASSERT_TRUE(bar.build(128, 154));
     const std::pair<int, const char*> buttons[] = {
-        {32784, "Neu"},       {32782, "Öffnen"},         {32774, "Bearbeiten"},
-        {32781, "Speichern"}, {32788, "Termin von/bis"}, {32789, "Drucken"},
-        {40004, "Handbuch"},  {57664, "Info"},
+        {32784, "Neu"},
+        {32782, "Öffnen"},
+        {32774, "Bearbeiten"},
+        {32781, "Speichern"},
+        {29800, "Rückgängig"},
+        {29801, "Wiederholen"},
+        {32788, "Termin von/bis"},
+        {32789, "Drucken"},
+        {40004, "Handbuch"},
+        {57664, "Info"},
     };
     for (const auto& [command, label] : buttons) {
         QToolButton* button = bar.buttonFor(command);
@@ -139,12 +146,14 @@ TEST(OwnerDrawnMenu, ItemValuePacking) {
 TEST(OwnerDrawnMenu, MenuResourcesInOrder) {
     const MenuResource* menu = findMenuResource(128);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->items.size(), 1u);
+    ASSERT_EQ(menu->items.size(), 3u);
     std::vector<int> commands;
-    for (const MenuItemResource& item : menu->items[0].submenu)
-        commands.push_back(item.command);
-    EXPECT_EQ(commands, (std::vector<int>{32784, 32782, 32781, 32780, 0, 32774, 32786, 32788, 0,
-                                          32806, 32808, 0, 32813, 0, 32814}));
+    for (const MenuItemResource& popup : menu->items)
+        for (const MenuItemResource& item : popup.submenu)
+            commands.push_back(item.command);
+    EXPECT_EQ(commands, (std::vector<int>{32784, 32782, 32781, 32780, 0,     32774, 32786, 32788,
+                                          0,     32806, 32808, 0,     32776, 32810, 0,     32813,
+                                          0,     32814, 29800, 29801, 40004, 0,     57664}));
     const MenuResource* print = findMenuResource(144);
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->items[0].submenu[1].command, 32810);

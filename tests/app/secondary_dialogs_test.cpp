@@ -21,6 +21,7 @@
 #include <QScrollBar>
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace veltrano {
@@ -282,8 +283,12 @@ class ImportDialogTest : public SecondaryDialogsTest {
         setSiblingRegistry(nullptr);
         forgetSiblingFolders();
     }
+    // The product's folder with a record file that holds only its header block.
     void installAddressBook() {
         std::filesystem::create_directories(folder.path() + "/daten");
+        std::string header(256, '\0');
+        header[0] = header[4] = 1;
+        std::ofstream(folder.path() + "/daten/kontakte.vdt", std::ios::binary) << header;
         registry.writeString({"Kolbrand", "Murello2", "Murello2"}, "Path", folder.path());
     }
     std::vector<std::string> shownTexts() const {

@@ -10,7 +10,8 @@ those notes alone the script knows which birthdays land on which day, the
 count the tool must report, and the bytes the record file must hold afterwards
 (damaged blocks zeroed, nothing else changed). It then runs the tool with the
 product folders registered under a temporary XDG_CONFIG_HOME and compares the
-written calendar, the message and the record file.
+written calendar, the message and the record file. A record file that cannot
+be read, or is missing, fails the import without writing anything.
 
 usage: import_reference.py PATH-TO-veltrano-cli
 """
@@ -290,6 +291,27 @@ def check_not_installed(cli, work, env, problems):
         problems.append(f"not installed: message 139 missing: {result.stdout[:200]!r}")
 
 
+def check_failed_read(cli, work, env, problems):
+    """A record file that cannot be read fails the import: exit 1, nothing written."""
+    vdt = os.path.join(work, "murello", "daten", "kontakte.vdt")
+    os.remove(vdt)
+    os.mkdir(vdt)  # a folder where the file should be
+    out_file = os.path.join(work, "never.cal")
+    result = run(cli, env, os.path.join(work, "none.cal"), "--from", "contacts", "--out", out_file)
+    os.rmdir(vdt)
+    if result.returncode != 1 or os.path.exists(out_file):
+        problems.append(f"unreadable file: exit {result.returncode}, output written: "
+                        f"{os.path.exists(out_file)}")
+    if "Geburtstage nicht importiert" not in result.stderr.decode("utf-8", "replace"):
+        problems.append(f"unreadable file: no failure message: {result.stderr[:300]!r}")
+    # A missing file is a missing product, and nothing is created in its folder.
+    result = run(cli, env, os.path.join(work, "none.cal"), "--from", "contacts", "--out", out_file)
+    if result.returncode != 1 or os.path.exists(out_file) or os.path.exists(vdt):
+        problems.append(f"missing file: exit {result.returncode}, created: {os.path.exists(vdt)}")
+    if b"Murello nicht gefunden" not in result.stdout:
+        problems.append(f"missing file: message 139 missing: {result.stdout[:200]!r}")
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__.strip().split("\n")[-1], file=sys.stderr)
@@ -314,6 +336,7 @@ def main():
             generated = random_file(rng, record_type, pieces=1500)
             check_case(cli, work, env, record_type, generated, start, problems, f"large {record_type}")
         check_not_installed(cli, work, env, problems)
+        check_failed_read(cli, work, env, problems)
     for problem in problems:
         print(problem)
     return 1 if problems else 0

@@ -58,7 +58,7 @@ TEST(DateValue, SetExactKeepsDayBeyondMonth) {
     EXPECT_TRUE(date.setExact(31, 2, 2023));
     EXPECT_EQ(date, dateOf(31, 2, 2023));
     EXPECT_EQ(date.effectiveDay(), 28);
-    EXPECT_EQ(date.weekday(), dateOf(28, 2, 2023).weekday());
+    EXPECT_EQ(date.weekday(), 1); // 28 February 2023 was a Tuesday
     EXPECT_TRUE(date.isValid());
     EXPECT_FALSE(date.setExact(32, 1, 2023));
     EXPECT_EQ(date, dateOf(31, 2, 2023));

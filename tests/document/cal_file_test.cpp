@@ -1,21 +1,25 @@
 #include "document/cal_reader.h"
 #include "document/cal_writer.h"
 
+#include "document/calendar_limits.h"
+#include "document/file_io.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <climits>
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace veltrano {
 namespace {
 
 using testing::fileContent;
+using testing::FileSizeLimit;
 using testing::TempFolder;
 using testing::writeFile;
 
@@ -73,8 +77,10 @@ TEST(CalendarFile, RecordsAreWrittenInTheirFixedOrder) {
     doc.monthPhoto[5] = "juni.jpg";    // caption empty: still written after its photo
     doc.monthText[7] = "Sommer;Sonne"; // no photo: caption written all the same
     doc.dayColour[1][2] = 1;           // colour without text
-    doc.dayText[0][30] = "\r";         // only a CR: not empty, so written
-    doc.dayColour[3][3] = -2;          // negative colour without text: not written
+    doc.dayText[0][30] = "\r";         // only a CR: reads back as no text, so not written
+    doc.dayText[0][29] = "\r";
+    doc.dayColour[0][29] = 3; // but its colour is
+    doc.dayColour[3][3] = -2; // negative colour without text: not written
     EXPECT_EQ(formatCalendarFile(doc), "Feiertage;1\r\nBundesland;0\r\nColors;0\r\n"
                                        "Rand;25;30;25;20\r\nFontsize;12\r\n"
                                        "TitelBild;t.jpg\r\n"
@@ -82,7 +88,7 @@ TEST(CalendarFile, RecordsAreWrittenInTheirFixedOrder) {
                                        "Bild;5;juni.jpg\r\n"
                                        "Bildtext;5;\r\n"
                                        "Bildtext;7;Sommer,Sonne\r\n"
-                                       "Text;0;30;0;\r\n"
+                                       "Text;0;29;3;\r\n"
                                        "Text;1;2;1;\r\n");
 }
 
@@ -178,8 +184,12 @@ TEST(CalendarFile, ReadsRecordsAsWritten) {
         {"week numbers: no number", "Wochen;ja", nothing},
         {"LF and CR LF line ends", "Fontsize;9\r\nColors;1\nRegion;3\r\n",
          [](auto& d) { d.fontSize = 9, d.dayFrames = 1; }},
-        {"one CR dropped at a line end and at the file end", "TitelText;a\r\r\nBild;0;b\r",
-         [](auto& d) { d.titleText = "a\r", d.monthPhoto[0] = "b"; }},
+        {"CR alone ends a line, as at the file end", "TitelText;a\r\r\nBild;0;b\r",
+         [](auto& d) { d.titleText = "a", d.monthPhoto[0] = "b"; }},
+        {"CR-only line ends", "Fontsize;9\rColors;1\rTitelText;x<br>y\rBild;2;p.jpg",
+         [](auto& d) {
+             d.fontSize = 9, d.dayFrames = 1, d.titleText = "x\r\ny", d.monthPhoto[2] = "p.jpg";
+         }},
         {"Windows-1252 line",
          "TitelText;Gr\xFC\xDF"
          "e \x80 5",
@@ -254,26 +264,6 @@ TEST(CalendarFile, BadInputReadsInLinearTime) {
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(20));
 }
 
-// Lets writes to files fail beyond a size, as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
 TEST(CalendarFile, FailedSaveKeepsTheOldFileAndTheDocument) {
     TempFolder folder;
     const std::string path = folder.file("alt.cal");
@@ -310,6 +300,115 @@ TEST(CalendarFile, SaveReplacesTheFileKeepingItsPermissions) {
     EXPECT_EQ(fileContent(path), formatCalendarFile(exampleDocument()));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.cal")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+}
+
+// A text of nothing but CRs reads back as no text, so it is written as none:
+// saving what was read gives the same file.
+TEST(CalendarFile, SaveReadSaveGivesTheSameFile) {
+    CalendarDocument doc;
+    doc.titleText = "\r";
+    doc.dayText[2][3] = "\r\r";
+    doc.dayText[2][4] = "\r";
+    doc.dayColour[2][4] = 2;
+    const std::string first = formatCalendarFile(doc);
+    CalendarDocument read;
+    ASSERT_TRUE(readCalendarText(read, first));
+    EXPECT_EQ(formatCalendarFile(read), first);
+    EXPECT_EQ(first.find("TitelText"), std::string::npos);
+}
+
+// A photo whose file name is in Latin-1 bytes on disk is found from a line
+// that is read as Windows-1252; a name that exists as converted stays converted.
+TEST(CalendarFile, PhotoNamesInLatin1BytesAreFound) {
+    TempFolder folder;
+    const std::string latin1 = folder.file("Gr\xFC\xDF"
+                                           "e.jpg");
+    const std::string utf8 = folder.file("Gr\xC3\xBC\xC3\x9F"
+                                         "e.jpg");
+    writeFile(latin1, "jpg");
+    CalendarDocument doc;
+    ASSERT_TRUE(readCalendarText(doc, "Bild;0;" + latin1 + "\r\nTitelBild;" + latin1));
+    EXPECT_EQ(doc.monthPhoto[0], latin1);
+    EXPECT_EQ(doc.titlePhoto, latin1);
+    writeFile(utf8, "jpg");
+    ASSERT_TRUE(readCalendarText(doc, "Bild;0;" + latin1));
+    EXPECT_EQ(doc.monthPhoto[0], utf8);
+}
+
+TEST(CalendarFile, AFileBeyondTheSizeLimitIsRefused) {
+    TempFolder folder;
+    const std::string path = folder.file("riesig.cal");
+    writeFile(path, "Fontsize;9\n");
+    ASSERT_EQ(::truncate(path.c_str(), kMaxCalendarFileBytes + 1), 0); // sparse, cheap
+    CalendarDocument doc = fullDocument();
+    EXPECT_FALSE(readCalendarFile(doc, path));
+    EXPECT_EQ(doc, fullDocument());
+}
+
+TEST(CalendarFile, OnlyTheDrawablePartOfALongTextIsDrawn) {
+    const std::string euro = "\xE2\x82\xAC";
+    const std::string straddling = std::string(kMaxDrawnTextBytes - 1, 'a') + euro;
+    const struct {
+        std::string text;
+        std::size_t drawn;
+    } cases[] = {
+        {"kurz", 4},
+        {std::string(kMaxDrawnTextBytes, 'a'), kMaxDrawnTextBytes},
+        {std::string(10 * kMaxDrawnTextBytes, 'a'), kMaxDrawnTextBytes},
+        {straddling, kMaxDrawnTextBytes - 1}, // no character cut in two
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(drawnPart(c.text), std::string_view(c.text).substr(0, c.drawn));
+}
+
+// Saving never replaces what the user did not mean to replace.
+TEST(CalendarFile, SaveRespectsReadOnlyFilesLinksAndOwners) {
+    TempFolder folder;
+    CalendarDocument doc = exampleDocument();
+    const std::string expected = formatCalendarFile(doc);
+
+    const std::string readOnly = folder.file("fest.cal");
+    writeFile(readOnly, "alt");
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    EXPECT_FALSE(writeCalendarFile(doc, readOnly));
+    EXPECT_EQ(errno, EACCES);
+    EXPECT_EQ(fileContent(readOnly), "alt");
+
+    const std::string linked = folder.file("a.cal");
+    writeFile(linked, "alt");
+    ASSERT_EQ(::link(linked.c_str(), folder.file("b.cal").c_str()), 0);
+    ASSERT_TRUE(writeCalendarFile(doc, linked));
+    EXPECT_EQ(fileContent(folder.file("b.cal")), expected) << "the hard link still sees the file";
+    EXPECT_EQ(fileContent(linked), expected);
+
+    std::filesystem::create_symlink("neu/ziel.cal", folder.file("zeiger.cal"));
+    std::filesystem::create_directory(folder.file("neu"));
+    ASSERT_TRUE(writeCalendarFile(doc, folder.file("zeiger.cal")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("zeiger.cal")));
+    EXPECT_EQ(fileContent(folder.file("neu/ziel.cal")), expected);
+
+    std::filesystem::create_symlink("schleife2.cal", folder.file("schleife1.cal"));
+    std::filesystem::create_symlink("schleife1.cal", folder.file("schleife2.cal"));
+    EXPECT_FALSE(writeCalendarFile(doc, folder.file("schleife1.cal")));
+    EXPECT_EQ(errno, ELOOP);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("schleife1.cal")));
+    // No temporary file is left anywhere.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 7);
+}
+
+TEST(CalendarFile, SaveKeepsTheOwnerWhenTheSystemAllows) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the administrator can save another user's file as that user's";
+    TempFolder folder;
+    const std::string path = folder.file("anna.cal");
+    writeFile(path, "alt");
+    ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
+    CalendarDocument doc = exampleDocument();
+    ASSERT_TRUE(writeCalendarFile(doc, path));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 4322u);
 }
 
 } // namespace

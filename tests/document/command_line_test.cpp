@@ -28,6 +28,12 @@ TEST(CommandLine, FindsTheOptionsAndThePath) {
         {"/open:/", false, std::nullopt},
         {"/open:/a.cal /open:/b.cal", false, "/a.cal /open:/b.cal"},
         {"/öffnen /open:/Ärger.cal", false, "/Ärger.cal"},
+        // "/version" only as an option of its own, never inside the path.
+        {"/open:/home/me/Versionen/familie.cal", false, "/home/me/Versionen/familie.cal"},
+        {"\"/open:/home/me/Meine /version.cal\"", false, "/home/me/Meine /version.cal"},
+        {"/open: \"/version\"", false, "/version"},
+        {"/open:\"/a b.cal\" /Version", true, "/a b.cal"},
+        {"/versionen x/version", false, std::nullopt},
     };
     for (const CommandLineCase& c : cases) {
         SCOPED_TRACE(c.text);

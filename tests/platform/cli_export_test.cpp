@@ -1,6 +1,7 @@
 // The export and preview commands of veltrano-cli as a user runs them, on the
 // sample calendar, checked with the PDF tools a user would use.
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -8,9 +9,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "tests/support/file_size_limit.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -24,10 +28,15 @@ struct CliRun {
     QString err;
 };
 
-CliRun run(const QString& program, const QStringList& args,
-           const QString& folder = kProgramFolder) {
+CliRun run(const QString& program, const QStringList& args, const QString& folder = kProgramFolder,
+           rlim_t fileSizeLimit = RLIM_INFINITY) {
     QProcess process;
     process.setWorkingDirectory(folder);
+    if (fileSizeLimit != RLIM_INFINITY) {
+        // Writes beyond the limit fail in the child as on a full disk.
+        process.setChildProcessModifier(
+            [fileSizeLimit] { veltrano::testing::applyFileSizeLimit(fileSizeLimit); });
+    }
     process.start(program, args);
     CliRun result;
     if (!process.waitForFinished(120000)) {
@@ -179,15 +188,82 @@ TEST_F(CliExport, ErrorsGiveOneLineAndTheirExitCode) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-// Photos named relative to the current folder are found from there; from
-// elsewhere the pages come out without them.
-TEST_F(CliExport, PhotoPathsAreRelativeToTheCurrentFolder) {
+// Photos named relative to the program folder (the current one unless
+// --program-folder says otherwise) are found from there; a photo that cannot be
+// read gives one warning naming it, and the pages come out without it.
+TEST_F(CliExport, PhotoPathsAreRelativeToTheProgramFolder) {
     const QString pdf = out_.filePath("ohne.pdf");
-    const CliRun export_ =
-        run(kCli, {"export", kProgramFolder + "/daten/natur.cal", "--out", pdf, "--months", "1"},
-            out_.path());
-    ASSERT_EQ(export_.exitCode, 0) << export_.err.toStdString();
+    const QStringList args = {
+        "export", kProgramFolder + "/daten/natur.cal", "--out", pdf, "--months", "1"};
+    const CliRun without = run(kCli, args, out_.path());
+    ASSERT_EQ(without.exitCode, 0) << without.err.toStdString();
     EXPECT_TRUE(imagePages(pdf).empty());
+    EXPECT_EQ(without.err.toStdString(),
+              "veltrano-cli: warning: photo 'daten/bilder/titel.jpg' cannot be read: No such "
+              "file or directory\n"
+              "veltrano-cli: warning: photo 'daten/bilder/januar.jpg' cannot be read: No such "
+              "file or directory\n");
+
+    const CliRun with =
+        run(kCli, args + QStringList{"--program-folder", kProgramFolder}, out_.path());
+    ASSERT_EQ(with.exitCode, 0) << with.err.toStdString();
+    EXPECT_TRUE(with.err.isEmpty()) << with.err.toStdString();
+    EXPECT_EQ(imagePages(pdf), (std::vector<int>{1, 2}));
+}
+
+TEST_F(CliExport, EveryUnreadablePhotoIsNamedWithItsReason) {
+    const QString folder = out_.path();
+    ASSERT_EQ(::mkfifo(out_.filePath("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
+    QFile::link(out_.filePath("loop.jpg"), out_.filePath("loop.jpg"));
+    QFile text(out_.filePath("text.jpg"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("kein Bild\n");
+    text.close();
+    QFile cal(out_.filePath("kaputt.cal"));
+    ASSERT_TRUE(cal.open(QIODevice::WriteOnly));
+    cal.write("Bild;0;/dev/zero\nBild;1;pipe.jpg\nBild;2;.\nBild;3;loop.jpg\n"
+              "Bild;4;text.jpg\nBild;5;text.jpg\n");
+    cal.close();
+    const CliRun preview =
+        run(kCli, {"preview", "kaputt.cal", "--out", "v.png", "--size", "600x350"}, folder);
+    ASSERT_EQ(preview.exitCode, 0) << preview.err.toStdString();
+    EXPECT_EQ(preview.err.toStdString(),
+              "veltrano-cli: warning: photo '/dev/zero' cannot be read: not a regular file\n"
+              "veltrano-cli: warning: photo 'pipe.jpg' cannot be read: not a regular file\n"
+              "veltrano-cli: warning: photo '.' cannot be read: is a folder\n"
+              "veltrano-cli: warning: photo 'loop.jpg' cannot be read: Too many levels of "
+              "symbolic links\n"
+              "veltrano-cli: warning: photo 'text.jpg' cannot be read: not a picture that can "
+              "be read\n");
+}
+
+// A failed export or preview (here: the disk fills up) leaves the previous
+// file as it was and no temporary file behind, and says why.
+TEST_F(CliExport, AFailedWriteKeepsThePreviousFile) {
+    const struct {
+        const char* command;
+        const char* name;
+    } outputs[] = {{"export", "alt.pdf"}, {"preview", "alt.png"}};
+    for (const auto& output : outputs) {
+        const QString path = out_.filePath(output.name);
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("das alte Ergebnis");
+        old.close();
+        const CliRun result =
+            run(kCli, {output.command, "daten/natur.cal", "--out", path}, kProgramFolder, 4096);
+        EXPECT_EQ(result.exitCode, 1) << output.command;
+        // The image library may say something of its own before.
+        EXPECT_TRUE(
+            result.err.endsWith("veltrano-cli: cannot write '" + path + "': File too large\n"))
+            << result.err.toStdString();
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray("das alte Ergebnis")) << output.command;
+        old.close();
+        EXPECT_EQ(QDir(out_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+            << output.command;
+        QFile::remove(path);
+    }
 }
 
 // A portrait photo of three bands, red over green over blue, cropped to its

@@ -6,12 +6,19 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <libheif/heif.h>
+
 #include <cstdint>
+#include <cstring>
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace veltrano {
 namespace {
@@ -21,6 +28,16 @@ QByteArray encode(const QImage& image, const char* format, int quality = 90) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, quality);
+    return bytes;
+}
+
+QByteArray encodeProgressive(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
     return bytes;
 }
 
@@ -203,6 +220,164 @@ TEST_F(QtImageDecoderTest, MemoryLimitAllowsReducedJpegDecoding) {
     EXPECT_EQ(reduced.picture->width(), 2000);
     EXPECT_FALSE(decoder.decode(jpeg, Size{}));
     EXPECT_FALSE(decoder.decode(png, Size{400, 300}));
+}
+
+// A phone's motion photo: a complete JPEG followed by a video, whose bytes
+// may hold FF DA with no FF D9 after it. A photo cut inside its image data
+// still gives no photo, progressive or not.
+TEST_F(QtImageDecoderTest, CompletenessIsWhatTheDecoderSays) {
+    const QByteArray baseline = encode(halves(640, 480), "JPG");
+    const QByteArray progressive = encodeProgressive(halves(640, 480));
+    const QByteArray video("\x00\x00\x00\x18"
+                           "ftypmp42\xFF\xDA\x00\x0C\x03\x01\x00\x02\x11\x03\x11"
+                           "\x00\x3F\x00 mdat ...",
+                           40);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool shows;
+    } cases[] = {
+        {"motion.jpg", baseline + video, true},
+        {"motion-progressive.jpg", progressive + video, true},
+        {"cut.jpg", baseline.left(baseline.size() * 2 / 3), false},
+        {"cut-progressive.jpg", progressive.left(progressive.size() * 2 / 3), false},
+        {"no-end-marker.jpg", baseline.left(baseline.size() - 2), false},
+    };
+    const QtImageDecoder decoder;
+    for (const auto& c : cases) {
+        const DecodedImage decoded = decoder.decode(write(c.name, c.bytes), Size{320, 240});
+        EXPECT_EQ(static_cast<bool>(decoded), c.shows) << c.name;
+        if (c.shows && decoded) {
+            EXPECT_GT(pixelAt(decoded, 0.1, 0.5).red(), 200) << c.name;
+        } else {
+            EXPECT_EQ(decoded.problem, PhotoProblem::Unreadable) << c.name;
+        }
+    }
+}
+
+// A small progressive JPEG whose header claims 20000 x 20000: decoding it
+// needs the coefficient buffer of the whole image (over a gigabyte) whatever
+// the size drawn, so it is refused before anything is allocated.
+TEST_F(QtImageDecoderTest, ProgressiveJpegCountsItsCoefficientBuffer) {
+    const QByteArray small = encodeProgressive(halves(64, 64));
+    QByteArray jpeg = small;
+    const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
+    ASSERT_GT(sof, 0);
+    for (int field : {5, 7}) { // height, then width, big-endian
+        jpeg[sof + field] = static_cast<char>(20000 >> 8);
+        jpeg[sof + field + 1] = static_cast<char>(20000 & 0xFF);
+    }
+    const std::string path = write("claims-20000.jpg", jpeg);
+    const DecodedImage decoded = QtImageDecoder().decode(path, Size{200, 200});
+    EXPECT_FALSE(decoded);
+    EXPECT_EQ(decoded.problem, PhotoProblem::Unreadable);
+    // The same picture, honest about its size, decodes.
+    EXPECT_TRUE(QtImageDecoder().decode(write("honest.jpg", small), Size{200, 200}));
+}
+
+// Whatever sits at a photo's path, decoding returns at once and says why
+// there is no photo.
+TEST_F(QtImageDecoderTest, UnshowablePhotosSayWhy) {
+    const QString folder = dir_.path();
+    ASSERT_EQ(::mkfifo((folder + "/pipe.jpg").toUtf8().constData(), 0600), 0);
+    ASSERT_EQ(::symlink("loop-b.jpg", (folder + "/loop-a.jpg").toUtf8().constData()), 0);
+    ASSERT_EQ(::symlink("loop-a.jpg", (folder + "/loop-b.jpg").toUtf8().constData()), 0);
+    ASSERT_EQ(::symlink("gone.jpg", (folder + "/dangling.jpg").toUtf8().constData()), 0);
+    write("text.jpg", "Skiurlaub im Allgäu\n");
+    const struct {
+        std::string path;
+        PhotoProblem problem;
+    } cases[] = {
+        {(folder + "/missing.jpg").toStdString(), PhotoProblem::NotFound},
+        {(folder + "/dangling.jpg").toStdString(), PhotoProblem::NotFound},
+        {(folder + "/no-folder/x.jpg").toStdString(), PhotoProblem::NotFound},
+        {"", PhotoProblem::NotFound},
+        {folder.toStdString(), PhotoProblem::Unreadable},
+        {(folder + "/pipe.jpg").toStdString(), PhotoProblem::Unreadable},
+        {(folder + "/loop-a.jpg").toStdString(), PhotoProblem::Unreadable},
+        {(folder + "/text.jpg").toStdString(), PhotoProblem::Unreadable},
+        {"/dev/zero", PhotoProblem::Unreadable},
+    };
+    const QtImageDecoder decoder;
+    for (const auto& c : cases) {
+        const DecodedImage decoded = decoder.decode(c.path, Size{100, 100});
+        EXPECT_FALSE(decoded) << c.path;
+        EXPECT_EQ(decoded.problem, c.problem) << c.path;
+    }
+    const DecodedImage good = decoder.decode(write("good.png", encode(halves(8, 8), "PNG")), {});
+    EXPECT_EQ(good.problem, PhotoProblem::None);
+}
+
+// Writes a HEIC through libheif with the given turn; false when this libheif
+// has no HEVC encoder.
+bool writeHeic(const QImage& source, heif_orientation orientation, const std::string& path) {
+    if (!heif_have_encoder_for_format(heif_compression_HEVC)) {
+        return false;
+    }
+    const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
+    heif_context* context = heif_context_alloc();
+    heif_image* image = nullptr;
+    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB,
+                      &image);
+    heif_image_add_plane(image, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+    for (int y = 0; y < rgb.height(); ++y) {
+        std::memcpy(plane + y * stride, rgb.constScanLine(y), static_cast<size_t>(rgb.width() * 3));
+    }
+    heif_encoder* encoder = nullptr;
+    heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 90);
+    heif_encoding_options* options = heif_encoding_options_alloc();
+    options->image_orientation = orientation;
+    const bool encoded =
+        heif_context_encode_image(context, image, encoder, options, nullptr).code == heif_error_Ok;
+    const bool written =
+        encoded && heif_context_write_to_file(context, path.c_str()).code == heif_error_Ok;
+    heif_encoding_options_free(options);
+    heif_encoder_release(encoder);
+    heif_image_release(image);
+    heif_context_free(context);
+    return written;
+}
+
+// Phone and web formats decode like JPEG: upright, at the size drawn.
+TEST_F(QtImageDecoderTest, HeicWebpAndTiffDecodeUpright) {
+    const QtImageDecoder decoder;
+    const std::string heic = dir_.filePath("turned.heic").toStdString();
+    ASSERT_TRUE(writeHeic(halves(320, 160), heif_orientation_rotate_90_cw, heic));
+    QByteArray tiff;
+    {
+        QBuffer buffer(&tiff);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "tiff");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        ASSERT_TRUE(writer.write(halves(320, 160)));
+    }
+    const struct {
+        std::string path;
+        bool turned;
+    } cases[] = {
+        {heic, true},
+        {write("turned.tif", tiff), true},
+        {write("photo.webp", encode(halves(320, 160), "WEBP")), false},
+    };
+    for (const auto& c : cases) {
+        const DecodedImage decoded = decoder.decode(c.path, Size{80, 80});
+        ASSERT_TRUE(decoded) << c.path;
+        const Size own = c.turned ? Size{160, 320} : Size{320, 160};
+        EXPECT_EQ((Size{decoded.picture->width(), decoded.picture->height()}), own) << c.path;
+        EXPECT_EQ(decoded.pixels, decodedPixelSize(own, Size{80, 80})) << c.path;
+        // Red, the stored left half, is on top once turned clockwise.
+        const QColor first = pixelAt(decoded, c.turned ? 0.5 : 0.1, c.turned ? 0.1 : 0.5);
+        const QColor last = pixelAt(decoded, c.turned ? 0.5 : 0.9, c.turned ? 0.9 : 0.5);
+        EXPECT_GT(first.red(), 180) << c.path;
+        EXPECT_GT(last.blue(), 180) << c.path;
+    }
+    const QStringList suffixes = decodablePhotoSuffixes();
+    for (const char* suffix : {"jpg", "heic", "webp", "tif", "png", "gif"}) {
+        EXPECT_TRUE(suffixes.contains(QString::fromLatin1(suffix))) << suffix;
+    }
 }
 
 } // namespace

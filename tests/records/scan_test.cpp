@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <unistd.h>
 
@@ -68,11 +69,12 @@ TEST_F(ScanTest, EmptyAndHeaderOnlyFilesHoldNoRecords) {
     EXPECT_TRUE(presenter.shown.empty());
 }
 
-TEST_F(ScanTest, AMissingFileIsCreatedEmpty) {
-    EXPECT_TRUE(scanContacts().empty());
-    EXPECT_TRUE(std::filesystem::exists(contactsFile()));
-    EXPECT_EQ(std::filesystem::file_size(contactsFile()), 0u);
-    EXPECT_TRUE(presenter.shown.empty());
+TEST_F(ScanTest, AMissingFileIsReportedAndNotCreated) {
+    CAdress contact;
+    EXPECT_FALSE(contact.MoveNext());
+    EXPECT_EQ(contact.scanError(), ENOENT);
+    EXPECT_FALSE(std::filesystem::exists(contactsFile()));
+    EXPECT_EQ(presenter.shown.size(), 1u);
 }
 
 TEST_F(ScanTest, AMissingFolderIsReportedAndEndsTheScan) {
@@ -207,6 +209,91 @@ TEST_F(ScanTest, ZeroesOnlyDamagedBlocksThatNoChainContinues) {
     // The zeroed block is now free; a second scan changes nothing more.
     scanContacts();
     EXPECT_EQ(test::readFileBytes(contactsFile()), expected);
+}
+
+// The store of contacts, which lets the owning product write block 1 as soon as
+// the scan has loaded its window, before anything is repaired.
+class RacingStore : public CAdresseBase {
+  public:
+    bool Open() override {
+        if (++opens_ == 3 && ownerBlock.size() == 256) // 1: the scan, 2: its window
+            test::writeFileBytes(GetFilePath(), patched());
+        return CAdresseBase::Open();
+    }
+    test::Bytes ownerBlock;
+
+  private:
+    test::Bytes patched() const {
+        test::Bytes bytes = test::readFileBytes(GetFilePath());
+        std::copy(ownerBlock.begin(), ownerBlock.end(), bytes.begin() + 256);
+        return bytes;
+    }
+    int opens_ = 0;
+};
+
+class RacingContact : public CAdress {
+  public:
+    explicit RacingContact(RacingStore& store) : store_(store) {}
+    CVarBase& GetStore() const override { return store_; }
+
+  private:
+    RacingStore& store_;
+};
+
+TEST_F(ScanTest, ARecordWrittenIntoADamagedBlockMeanwhileIsKept) {
+    VdtBuilder file;
+    file.rawBlock(test::block(7, 2, 3, kContact, 200000000, Bytes(248, 0xAB))); // 1: damaged
+    file.record(kContact, 2, test::contactPayload(test::packedDate(4, 5, 1970), "Bob")); // 2
+    file.writeTo(contactsFile());
+    const Bytes payload = test::contactPayload(test::packedDate(3, 5, 1970), "Neu");
+    ASSERT_LE(payload.size(), 248u);
+    RacingStore store;
+    store.ownerBlock = test::block(1, 0, 1, kContact, 50, payload);
+
+    RacingContact contact(store);
+    std::vector<SeenContact> seen = scanContacts(contact);
+    Bytes expected = file.bytes();
+    std::copy(store.ownerBlock.begin(), store.ownerBlock.end(), expected.begin() + 256);
+    EXPECT_EQ(test::readFileBytes(contactsFile()), expected);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].name, "Neu") << "the scan reads what the block now holds";
+    EXPECT_FALSE(store.IsOpen());
+}
+
+TEST_F(ScanTest, AFileThatIsNoRecordFileIsNeverRepaired) {
+    Bytes random(2 * 1024 * 1024);
+    std::uint32_t seed = 12345;
+    for (std::uint8_t& byte : random) {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<std::uint8_t>(seed >> 16);
+    }
+    test::writeFileBytes(contactsFile(), random);
+    CAdress contact;
+    while (contact.MoveNext()) {
+    }
+    EXPECT_EQ(contact.scanError(), kNotARecordFile);
+    EXPECT_EQ(test::readFileBytes(contactsFile()), random);
+}
+
+TEST_F(ScanTest, AReadOnlyFileIsScannedWithoutRepairAndTheUserIsToldOnce) {
+    VdtBuilder file;
+    file.rawBlock(test::block(7, 2, 3, kContact, 200000000, Bytes(248, 0xAB))); // 1: damaged
+    file.record(kContact, 2, test::contactPayload(test::packedDate(4, 5, 1970), "Bob"));
+    file.rawBlock(test::block(7, 2, 3, kContact, 200000000, Bytes(248, 0xCD))); // damaged
+    file.record(kContact, 3, test::contactPayload(test::packedDate(5, 5, 1970), "Eva"));
+    file.writeTo(contactsFile());
+    std::filesystem::permissions(contactsFile(), std::filesystem::perms::owner_read);
+
+    CAdress contact;
+    std::vector<SeenContact> seen = scanContacts(contact);
+    EXPECT_EQ(contact.scanError(), 0);
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(seen.back().name, "Eva");
+    EXPECT_EQ(test::readFileBytes(contactsFile()), file.bytes());
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, "Die Datei kann nur gelesen werden. Beschädigte Blöcke "
+                                       "darin werden nicht repariert:\n" +
+                                           contactsFile());
 }
 
 TEST_F(ScanTest, ReloadsTheWindowForAChainAcrossTheBlock1024Boundary) {

@@ -53,12 +53,16 @@ TEST_F(VarBaseTest, BlockCountRoundsPartialBlocksUpWhetherOpenOrClosed) {
     EXPECT_TRUE(presenter.shown.empty());
 }
 
-TEST_F(VarBaseTest, OpenCreatesAMissingFileEmptyAndNests) {
+TEST_F(VarBaseTest, OpenNeverCreatesAMissingFileAndNests) {
     std::string path = file("new.vdt");
     PathStore store(path);
+    EXPECT_FALSE(store.Open());
+    EXPECT_FALSE(std::filesystem::exists(path)) << "the file belongs to another product";
+    EXPECT_EQ(store.lastError(), ENOENT);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+
+    test::writeFileBytes(path, {});
     ASSERT_TRUE(store.Open());
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
     ASSERT_TRUE(store.Open());
     EXPECT_EQ(store.openCount(), 2);
     store.Close();
@@ -67,6 +71,22 @@ TEST_F(VarBaseTest, OpenCreatesAMissingFileEmptyAndNests) {
     EXPECT_FALSE(store.IsOpen());
     store.Close(); // closing a closed store does nothing
     EXPECT_EQ(store.openCount(), 0);
+}
+
+// A file without write permission is read, never written, also by root.
+TEST_F(VarBaseTest, AFileWithoutWritePermissionIsOpenedForReadingOnly) {
+    std::string path = file("readonly.vdt");
+    test::writeFileBytes(path, Bytes(256 * 2, 0x11));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    PathStore store(path);
+    Bytes buffer(256);
+    EXPECT_TRUE(store.ReadBlocks(1, 1, buffer.data()));
+    EXPECT_EQ(buffer, Bytes(256, 0x11));
+    EXPECT_FALSE(store.WriteBlocks(1, 1, Bytes(256, 0).data()));
+    EXPECT_EQ(store.lastError(), EACCES);
+    EXPECT_EQ(test::readFileBytes(path), Bytes(256 * 2, 0x11));
 }
 
 TEST_F(VarBaseTest, OpenInAMissingFolderReportsTheErrorWithThePath) {

@@ -22,13 +22,17 @@ class FakeDecoder : public ImageDecoder {
     };
 
     std::map<std::string, Size> files;
+    std::map<std::string, PhotoProblem> problems; // why other paths give no picture
     mutable std::vector<Call> calls;
 
     DecodedImage decode(const std::string& path, Size box) const override {
         calls.push_back({path, box});
         const auto found = files.find(path);
         if (found == files.end()) {
-            return {};
+            DecodedImage none;
+            const auto problem = problems.find(path);
+            none.problem = problem == problems.end() ? PhotoProblem::None : problem->second;
+            return none;
         }
         const Size own = found->second;
         return DecodedImage{std::make_unique<BlankPicture>(own.width, own.height),

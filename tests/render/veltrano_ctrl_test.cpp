@@ -3,6 +3,7 @@
 #include "core/holidays.h"
 #include "document/calendar_document.h"
 #include "print_fakes.h"
+#include "render/photo_loader.h"
 #include "render/print_job.h"
 #include "render/recording_surface.h"
 #include "tests/support/temp_folder.h"
@@ -350,6 +351,122 @@ TEST(FillPageControls, LaterHolidayOfTheListWinsADay) {
         }
     }
     FAIL() << "no two holidays share a day";
+}
+
+// Answers requests only when the test says so, as a worker pool would later.
+class FakeLoader : public PhotoLoader {
+  public:
+    struct Request {
+        std::string path;
+        Size box;
+        PhotoReceiver* receiver;
+        std::uint64_t ticket;
+    };
+    std::vector<Request> requests;
+    std::vector<PhotoReceiver*> cancelled;
+
+    std::uint64_t request(const std::string& path, Size box, PhotoReceiver& receiver) override {
+        requests.push_back({path, box, &receiver, requests.size() + 1});
+        return requests.back().ticket;
+    }
+    void cancel(PhotoReceiver& receiver) override { cancelled.push_back(&receiver); }
+    void answer(std::size_t index, Size own) {
+        const Request& r = requests.at(index);
+        r.receiver->photoArrived(r.ticket,
+                                 DecodedImage{std::make_unique<BlankPicture>(own.width, own.height),
+                                              decodedPixelSize(own, r.box)});
+    }
+};
+
+class LoadedPreview : public ::testing::Test {
+  protected:
+    LoadedPreview() {
+        page.pageMonth = firstOf(3, 2027);
+        page.setPhotoLoader(&loader);
+        page.setPhotoChangedHandler([this] { ++changes; });
+        page.setPhotoPath("a.jpg");
+    }
+    std::size_t picturesDrawn() {
+        surface.clear();
+        page.drawPreviewPage(surface, Rect{0, 0, 200, 300});
+        EXPECT_FALSE(opsOf(surface.ops(), OpKind::DrawText).empty()) << "grid missing";
+        return opsOf(surface.ops(), OpKind::DrawPicture).size();
+    }
+
+    FakeLoader loader;
+    CVeltranoCtrl page;
+    RecordingSurface surface{72, 72};
+    int changes = 0;
+};
+
+TEST_F(LoadedPreview, DrawsThePageWithoutWaitingAndThePhotoOnArrival) {
+    EXPECT_EQ(picturesDrawn(), 0u);
+    ASSERT_EQ(loader.requests.size(), 1u);
+    EXPECT_EQ(loader.requests[0].path, "a.jpg");
+    EXPECT_EQ(loader.requests[0].box, (Size{190, 113}));
+    EXPECT_EQ(picturesDrawn(), 0u);
+    EXPECT_EQ(loader.requests.size(), 1u) << "asked again while under way";
+    loader.answer(0, Size{400, 300});
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(picturesDrawn(), 1u);
+    EXPECT_EQ(loader.requests.size(), 1u);
+}
+
+TEST_F(LoadedPreview, PhotoChangedInFlightNeverShowsTheOldPicture) {
+    picturesDrawn();
+    page.setPhotoPath("b.jpg");
+    loader.answer(0, Size{400, 300}); // a.jpg, too late
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(page.photo(), nullptr);
+    EXPECT_EQ(picturesDrawn(), 0u);
+    ASSERT_EQ(loader.requests.size(), 2u);
+    EXPECT_EQ(loader.requests[1].path, "b.jpg");
+    loader.answer(1, Size{300, 400});
+    ASSERT_NE(page.photo(), nullptr);
+    EXPECT_EQ(page.photo()->height(), 400);
+}
+
+TEST_F(LoadedPreview, GoingAwayCancelsWhatIsDue) {
+    picturesDrawn();
+    {
+        CVeltranoCtrl other;
+        other.setPhotoLoader(&loader);
+    }
+    EXPECT_EQ(loader.cancelled.size(), 1u);
+}
+
+// The place of a photo that cannot be shown: its name and the reason on
+// screen, nothing on paper.
+TEST_F(PrintedPage, UnshowablePhotoIsNamedOnScreenOnly) {
+    const struct {
+        PhotoProblem problem;
+        const char* text;
+    } cases[] = {{PhotoProblem::NotFound, "kaputt.jpg\nnicht gefunden"},
+                 {PhotoProblem::Unreadable, "kaputt.jpg\nkann nicht gelesen werden"}};
+    for (const auto& c : cases) {
+        decoder.problems["/bilder/kaputt.jpg"] = c.problem;
+        page.setPhotoPath("/bilder/kaputt.jpg");
+        page.invalidatePhoto();
+        RecordingSurface screen{72, 72};
+        page.drawPreviewPage(screen, Rect{0, 0, 200, 300});
+        const auto texts = opsOf(screen.ops(), OpKind::DrawText);
+        const bool named = std::any_of(texts.begin(), texts.end(), [&c](const RecordedOp& op) {
+            return op.text == c.text && op.rect.top >= 5 && op.rect.bottom <= 118;
+        });
+        EXPECT_TRUE(named) << c.text;
+        printer.page.clear();
+        page.drawMonthPage(job, Rect{0, 0, 1000, 1500}, false);
+        for (const RecordedOp& op : opsOf(printer.page.ops(), OpKind::DrawText)) {
+            EXPECT_EQ(op.text.find("kaputt"), std::string::npos) << "printed: " << op.text;
+        }
+    }
+}
+
+// Printing decodes for the print only: no page keeps a print-size photo.
+TEST_F(PrintedPage, PrintedPhotoIsNotKeptByThePage) {
+    page.drawMonthPage(job, Rect{0, 0, 1000, 1500}, false);
+    EXPECT_EQ(opsOf(printer.page.ops(), OpKind::DrawPicture).size(), 1u);
+    EXPECT_EQ(page.photo(), nullptr);
 }
 
 } // namespace

@@ -78,6 +78,9 @@ class CHtmlTextCtrl::Layout {
         case LabelTokenKind::Line:
             separator();
             break;
+        case LabelTokenKind::NoLink:
+        case LabelTokenKind::NoLinkEnd:
+            break; // a label links only what <link> marks
         }
     }
 

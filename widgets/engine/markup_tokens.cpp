@@ -1,5 +1,6 @@
 #include "widgets/engine/markup_tokens.h"
 
+#include "core/markup_literal.h"
 #include "core/number_reader.h"
 
 #include <array>
@@ -67,8 +68,9 @@ RichToken numberedTag(std::string_view tag) {
 }
 
 // The label tags in kind order, starting at kind 1.
-constexpr std::array<std::string_view, 10> kLabelTags = {
-    "<b>", "</b>", "<u>", "</u>", "<link>", "</link>", "<big>", "</big>", "<br>", "<line>"};
+constexpr std::array<std::string_view, 12> kLabelTags = {
+    "<b>",   "</b>",   "<u>",  "</u>",   "<link>",         "</link>",
+    "<big>", "</big>", "<br>", "<line>", kMarkupNoLinkTag, kMarkupNoLinkEndTag};
 
 } // namespace
 
@@ -77,6 +79,15 @@ RichToken classifyRichTag(std::string_view tag) {
         if (equalsNoCase(tag, kRichTags[kind])) {
             return RichToken{static_cast<RichTokenKind>(kind), tag, 0};
         }
+    }
+    if (equalsNoCase(tag, kMarkupLessThanTag)) {
+        return RichToken{RichTokenKind::LessThan, "<", 0};
+    }
+    if (equalsNoCase(tag, kMarkupNoLinkTag)) {
+        return RichToken{RichTokenKind::NoLink, tag, 0};
+    }
+    if (equalsNoCase(tag, kMarkupNoLinkEndTag)) {
+        return RichToken{RichTokenKind::NoLinkEnd, tag, 0};
     }
     return numberedTag(tag);
 }
@@ -113,6 +124,9 @@ LabelToken nextLabelToken(std::string_view& text) {
         }
         const std::string_view tag = text.substr(0, close + 1);
         text.remove_prefix(close + 1);
+        if (equalsNoCase(tag, kMarkupLessThanTag)) {
+            return LabelToken{LabelTokenKind::Word, "<"};
+        }
         for (std::size_t i = 0; i < kLabelTags.size(); ++i) {
             if (equalsNoCase(tag, kLabelTags[i])) {
                 return LabelToken{static_cast<LabelTokenKind>(i + 1), {}};

@@ -36,12 +36,15 @@ enum class RichTokenKind : int {
     ButtonEnd = 17,    // </button>
     Word,              // text: a word with the blanks that follow it
     Ignored,           // a tag in no table; neither drawn nor of any effect
+    LessThan,          // <lt>: a literal "<", drawn as a word of its own
+    NoLink,            // <nolink>: the words that follow never become links
+    NoLinkEnd,         // </nolink>
 };
 
 struct RichToken {
     RichTokenKind kind = RichTokenKind::Word;
-    // The word (for Word) or the whole tag; views into the text read, except
-    // for the syntax-error word, which is static.
+    // The word (for Word and LessThan) or the whole tag; views into the text
+    // read, except for the syntax-error word and "<", which are static.
     std::string_view text;
     // N of the numbered forms; 0 for the literal table forms ("<tabx>").
     std::int32_t number = 0;
@@ -71,6 +74,8 @@ enum class LabelTokenKind : int {
     BigEnd = 8,       // </big>
     LineBreak = 9,    // <br>
     Line = 10,        // <line>
+    NoLink = 11,      // <nolink>: no effect, labels make links only by <link>
+    NoLinkEnd = 12,   // </nolink>
 };
 
 struct LabelToken {
@@ -81,8 +86,8 @@ struct LabelToken {
 // Reads the token at the front of `text` and removes it from `text`. Faulty
 // tags come back as words that say what is wrong: a "<" without ">" gives
 // "(error: missing endtag)" and drops the rest of the text; a tag not in the
-// label set gives "(error: unknown token \"<tag>\")". Must not be called with
-// an empty text.
+// label set gives "(error: unknown token \"<tag>\")". "<lt>" gives the word
+// "<". Must not be called with an empty text.
 LabelToken nextLabelToken(std::string_view& text);
 
 } // namespace veltrano

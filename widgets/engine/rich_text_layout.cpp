@@ -128,7 +128,12 @@ class RichLayout {
             lineHeight_ = std::max(lineHeight_, sampleHeight());
             break;
         case RichTokenKind::Word:
+        case RichTokenKind::LessThan:
             word(token.text);
+            break;
+        case RichTokenKind::NoLink:
+        case RichTokenKind::NoLinkEnd:
+            noLink_ = token.kind == RichTokenKind::NoLink;
             break;
         default:
             applyPlacement(token);
@@ -239,6 +244,8 @@ class RichLayout {
     const RichTextSettings& settings_;
     std::vector<MarkupArea>& areas_;
     bool measureOnly_;
+    // Inside <nolink>: outside text, whose words are drawn as they are.
+    bool noLink_ = false;
     Rect area_;
     Rect fillRect_;
     FontSpec normal_, bold_, heading_, current_;
@@ -252,7 +259,7 @@ class RichLayout {
 // mail link without "mailto:"), wrapped to the hanging indent when it does not
 // fit, and drawn left-aligned or, after a right tab, ending at that tab.
 void RichLayout::word(std::string_view text) {
-    const bool canLink = static_cast<int>(areas_.size()) < kMaxLinkAreas;
+    const bool canLink = !noLink_ && static_cast<int>(areas_.size()) < kMaxLinkAreas;
     const LinkWord link = canLink ? recogniseLink(text) : LinkWord{false, AreaKind::WebLink, text};
     if (link.isLink) {
         FontSpec linkFont = normal_;

@@ -17,22 +17,51 @@ CImageControl::CImageControl(QWidget* parent, const ImageDecoder* decoder)
     setFocusPolicy(Qt::NoFocus);
 }
 
-CImageControl::~CImageControl() = default;
+CImageControl::~CImageControl() {
+    setPhotoLoader(nullptr);
+}
+
+void CImageControl::setPhotoLoader(PhotoLoader* loader) {
+    if (loader_ != nullptr) {
+        loader_->cancel(*this);
+    }
+    loader_ = loader;
+    pendingTicket_ = 0;
+}
 
 bool CImageControl::showFile(const std::string& path) {
     image_ = DecodedImage{};
+    path_ = path;
+    pendingTicket_ = 0;
     // The pixels held need not exceed the box: the preview never enlarges.
-    DecodedImage decoded = decoder_->decode(path, Size{width(), height()});
-    if (!decoded) {
+    const Size box{width(), height()};
+    if (loader_ != nullptr) {
+        pendingTicket_ = loader_->request(path, box, *this);
+        repaint();
+        return true;
+    }
+    image_ = decoder_->decode(path, box);
+    if (!image_) {
+        update();
         return false;
     }
-    image_ = std::move(decoded);
     repaint();
     return true;
 }
 
+void CImageControl::photoArrived(std::uint64_t ticket, DecodedImage photo) {
+    if (ticket != pendingTicket_) {
+        return;
+    }
+    pendingTicket_ = 0;
+    image_ = std::move(photo);
+    update();
+}
+
 void CImageControl::clear() {
     image_ = DecodedImage{};
+    path_.clear();
+    pendingTicket_ = 0;
     repaint();
 }
 
@@ -52,7 +81,11 @@ QImage CImageControl::render() const {
     if (picture != nullptr && (picture->width() <= 0 || picture->height() <= 0)) {
         picture = nullptr;
     }
-    drawPhotoPreview(surface, Rect{0, 0, width(), height()}, picture, backgroundColour);
+    const Rect client{0, 0, width(), height()};
+    drawPhotoPreview(surface, client, picture, backgroundColour);
+    if (image_.picture == nullptr && image_.problem != PhotoProblem::None) {
+        drawPhotoProblem(surface, client, path_, image_.problem);
+    }
     return buffer;
 }
 

@@ -6,6 +6,7 @@
 
 #include "render/colour.h"
 #include "render/image_decoder.h"
+#include "render/photo_loader.h"
 
 #include <QAbstractButton>
 
@@ -14,7 +15,7 @@
 
 namespace veltrano {
 
-class CImageControl : public QAbstractButton {
+class CImageControl : public QAbstractButton, private PhotoReceiver {
     Q_OBJECT
   public:
     // Photos are decoded by `decoder`, which must outlive the control; without
@@ -22,14 +23,22 @@ class CImageControl : public QAbstractButton {
     explicit CImageControl(QWidget* parent = nullptr, const ImageDecoder* decoder = nullptr);
     ~CImageControl() override;
 
-    // Drops the photo shown and decodes the file at path. On success the
-    // control is redrawn at once and true is returned; on failure the control
-    // shows the empty background from its next repaint on.
+    // With a loader (which must outlive the control), showFile returns at
+    // once and the photo appears when it has been decoded elsewhere.
+    void setPhotoLoader(PhotoLoader* loader);
+
+    // Drops the photo shown and decodes the file at path (through the loader
+    // when there is one: then true is returned at once and the photo shows on
+    // arrival). On success the control is redrawn at once and true is
+    // returned; on failure the control shows, from its next repaint on, a
+    // grey frame with the file name and why it gave no photo.
     bool showFile(const std::string& path);
     // Drops the photo and redraws at once.
     void clear();
 
     bool hasImage() const { return image_.picture != nullptr; }
+    // Why the last file gave no photo; None while a photo is shown or awaited.
+    PhotoProblem problem() const { return image_.problem; }
     // The photo's own size; 0 × 0 without one.
     Size imageSize() const;
 
@@ -42,8 +51,13 @@ class CImageControl : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void photoArrived(std::uint64_t ticket, DecodedImage photo) override;
+
     std::unique_ptr<ImageDecoder> ownDecoder_;
     const ImageDecoder* decoder_;
+    PhotoLoader* loader_ = nullptr;
+    std::uint64_t pendingTicket_ = 0;
+    std::string path_;
     DecodedImage image_;
 };
 

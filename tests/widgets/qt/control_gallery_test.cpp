@@ -1,5 +1,7 @@
-// Draws one of every control of the widget set offscreen. Each must paint
-// something other than a flat colour; with VELTRANO_SHOT_DIR set the
+// Draws one of every control of the widget set offscreen and checks that what a
+// person would see changes with each state the control shows: its text, its check
+// mark, its pressed, disabled or current look. A control that painted nothing, or
+// the same picture whatever its state, fails. With VELTRANO_SHOT_DIR set the
 // pictures are also written there, one PNG per control and a sheet of all.
 
 #include "widgets/engine/palette.h"
@@ -9,30 +11,41 @@
 #include "widgets/qt/owner_buttons.h"
 #include "widgets/qt/owner_labels.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QTabBar>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace veltrano {
 namespace {
 
-bool hasSeveralColours(const QImage& image) {
-    const QRgb first = image.pixel(0, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != first) {
-                return true;
+// The smallest rectangle holding every pixel in which a and b differ; empty when
+// the pictures are the same.
+QRect differences(const QImage& a, const QImage& b) {
+    QRect found;
+    if (a.size() != b.size()) {
+        return a.rect();
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                found |= QRect(x, y, 1, 1);
             }
         }
     }
-    return false;
+    return found;
 }
 
 using Maker = std::function<QWidget*(QWidget*)>;
@@ -206,23 +219,120 @@ std::vector<std::pair<const char*, Maker>> gallery() {
     };
 }
 
-TEST(ControlGallery, EveryControlPaintsInThePalette) {
+// One thing a control shows: after `change` the picture must differ from the
+// control as made, and only where `where` allows (the whole control when unset).
+struct ShownState {
+    const char* what;
+    std::function<void(QWidget*)> change;
+    std::function<bool(const QRect& changed, const QSize& size)> where;
+};
+
+void clearText(QWidget* w) {
+    ASSERT_TRUE(w->setProperty("text", QString()));
+}
+
+void pressMouse(QWidget* w) {
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+// The box with the mark sits at the left of a check box, the text to its right.
+bool inTheBox(const QRect& changed, const QSize&) {
+    return changed.right() < 16;
+}
+bool rightOfTheBox(const QRect& changed, const QSize&) {
+    return changed.left() >= 14;
+}
+
+std::map<std::string, std::vector<ShownState>> shownStates() {
+    const ShownState text{"text", clearText, nullptr};
+    return {
+        {"button", {text, {"pressed look", pressMouse, nullptr}}},
+        {"button_disabled", {{"disabled look", [](QWidget* w) { w->setEnabled(true); }, nullptr}}},
+        {"link_button", {text}},
+        {"check_box",
+         {{"check mark taken away by a click",
+           [](QWidget* w) {
+               QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+               ASSERT_EQ(static_cast<CNewCheckBox*>(w)->state(), 0);
+           },
+           inTheBox},
+          {"text", clearText, rightOfTheBox}}},
+        {"check_box_third",
+         {{"third state against the mark",
+           [](QWidget* w) { static_cast<CNewCheckBox*>(w)->setState(1); }, inTheBox}}},
+        {"label",
+         {text,
+          {"bold text",
+           [](QWidget* w) { w->setProperty("text", QStringLiteral("Name des Kalenders:")); },
+           nullptr}}},
+        {"heading_bar", {text}},
+        {"headline", {text}},
+        {"line",
+         {{"grey look",
+           [](QWidget* w) {
+               static_cast<CLineCtrl*>(w)->setColours(paletteColour(kPaletteDialogBackground),
+                                                      true);
+           },
+           nullptr}}},
+        {"text_panel", {text}},
+        {"head_panel", {text}},
+        {"group", {text}},
+        {"combo",
+         {{"current item", [](QWidget* w) { static_cast<CBitmapCombo*>(w)->setCurrentIndex(1); },
+           nullptr}}},
+        {"report_list",
+         {{"current row", [](QWidget* w) { static_cast<CNewListCtrl3*>(w)->setCurrentRow(2); },
+           nullptr}}},
+        {"tabs",
+         {{"current tab", [](QWidget* w) { static_cast<QTabBar*>(w)->setCurrentIndex(1); },
+           nullptr}}},
+        {"button_bar",
+         {{"pressed look",
+           [](QWidget* w) {
+               auto* first = w->findChild<QAbstractButton*>();
+               ASSERT_NE(first, nullptr);
+               pressMouse(first);
+           },
+           nullptr},
+          {"button texts",
+           [](QWidget* w) { static_cast<CButtonBar*>(w)->setDefinition(QString()); }, nullptr}}},
+        {"rich_text", {text}},
+        {"label_markup", {text}},
+    };
+}
+
+TEST(ControlGallery, EveryControlShowsItsTextMarkAndLookInEachState) {
     applyStartupPalette();
     setSharedResource(kSharedListImages, 24582);
     const QString folder = qEnvironmentVariable("VELTRANO_SHOT_DIR");
+    const auto states = shownStates();
     QWidget host;
     host.resize(260, 120);
     std::vector<QImage> shots;
     for (const auto& [name, make] : gallery()) {
         SCOPED_TRACE(name);
-        QWidget* control = make(&host);
+        const auto found = states.find(name);
+        ASSERT_NE(found, states.end()) << "no state checked for " << name;
+        std::unique_ptr<QWidget> control(make(&host));
+        control->show();
         const QImage shot = control->grab().toImage();
-        EXPECT_TRUE(hasSeveralColours(shot));
+        for (const ShownState& state : found->second) {
+            SCOPED_TRACE(state.what);
+            std::unique_ptr<QWidget> changed(make(&host));
+            changed->show();
+            state.change(changed.get());
+            const QRect where = differences(shot, changed->grab().toImage());
+            EXPECT_FALSE(where.isEmpty()) << "looks the same";
+            if (state.where && !where.isEmpty()) {
+                EXPECT_TRUE(state.where(where, shot.size()))
+                    << "changed at " << where.x() << "," << where.y() << " " << where.width() << "x"
+                    << where.height();
+            }
+        }
         if (!folder.isEmpty()) {
             shot.save(QDir(folder).filePath(QStringLiteral("%1.png").arg(QLatin1String(name))));
         }
         shots.push_back(shot);
-        delete control;
     }
     if (!folder.isEmpty()) {
         int height = 8;

@@ -1,6 +1,7 @@
 #include "widgets/qt/image_control.h"
 
 #include "platform/qpainter_surface.h"
+#include "platform/qt_image_decoder.h"
 #include "tests/widgets/qt/dialog_test_support.h"
 
 #include <QImage>
@@ -86,6 +87,28 @@ TEST(CImageControl, FailedDecodingAndEmptyPhotosLeaveTheWhiteBackground) {
     EXPECT_EQ(control.imageSize(), (Size{0, 0}));
     EXPECT_TRUE(redArea(control.render()).isEmpty());
     EXPECT_EQ(control.render().size(), QSize(120, 80));
+}
+
+// The sheet's preview of a photo that is missing or no photo: a grey frame
+// (with the file name and the reason) instead of an empty white box.
+TEST(CImageControl, UnshowablePhotoShowsAGreyFrame) {
+    const QtImageDecoder decoder;
+    CImageControl control(nullptr, &decoder);
+    control.resize(160, 120);
+    const struct {
+        const char* path;
+        PhotoProblem problem;
+    } cases[] = {{"/nirgends/fehlt.jpg", PhotoProblem::NotFound},
+                 {"/dev/zero", PhotoProblem::Unreadable}};
+    for (const auto& c : cases) {
+        EXPECT_FALSE(control.showFile(c.path));
+        EXPECT_EQ(control.problem(), c.problem) << c.path;
+        const QImage shown = control.render();
+        EXPECT_EQ(shown.pixelColor(80, 2), QColor(240, 240, 240)) << c.path;
+        EXPECT_EQ(shown.pixelColor(0, 60), QColor(160, 160, 160)) << c.path;
+    }
+    control.clear();
+    EXPECT_EQ(control.render().pixelColor(80, 2), QColor(Qt::white));
 }
 
 } // namespace

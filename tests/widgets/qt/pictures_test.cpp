@@ -98,16 +98,16 @@ struct UsedImages {
 // Every image the program asks for shows something.
 TEST(Pictures, EveryImageInUseIsDrawn) {
     std::vector<int> commandIcons = {
-        kIconNew,          kIconOpen,      kIconSave,  kIconCheckMark,
-        kIconSaveAs,       kIconEdit,      kIconExit,  kIconYear,
-        kIconClearEntries, kIconMultiDay,  kIconPrint, kIconPrintOneSheet,
-        kIconAbout,        kIconBirthdays, kIconHelp,  kIconManual};
+        kIconNew,    kIconOpen,          kIconSave,  kIconCheckMark,    kIconSaveAs,
+        kIconEdit,   kIconExit,          kIconYear,  kIconClearEntries, kIconMultiDay,
+        kIconPrint,  kIconPrintOneSheet, kIconAbout, kIconBirthdays,    kIconHelp,
+        kIconManual, kIconUndo,          kIconRedo};
     for (int language = 0; language < 6; ++language) {
         commandIcons.push_back(kIconFirstFlag + language);
     }
     const std::vector<UsedImages> used = {
         {kSmallImages, kSmallImageSize, commandIcons},
-        {kToolbarImages, kToolbarImageWidth, {0, 1, 2, 3, 4, 5, 6, 7}},
+        {kToolbarImages, kToolbarImageWidth, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
         {kMessageSymbols, 32, {kSymbolInformation, kSymbolQuestion, kSymbolStop, kSymbolPlain}},
         {kLargeIcons, kLargeIconSize, {0, 1, 2, 3, 4, 5, 6, 7}},
         {kDayColourSwatches, kSwatchWidth, {0, 1, 2, 3, 4}},

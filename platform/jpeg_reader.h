@@ -1,0 +1,40 @@
+#pragma once
+// JPEG decoding straight over libjpeg, so that the decoder's own verdict
+// decides whether a photo is complete, and the memory a decoding needs is
+// known before any pixel is allocated.
+
+#include "render/geometry.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <cstdint>
+
+namespace veltrano {
+
+// What the JPEG header says, before any decoding.
+struct JpegHeader {
+    Size stored; // width × height as stored (before EXIF turning)
+    // Progressive and other multi-scan files are decoded through a buffer of
+    // every coefficient of the whole image, whatever the output size.
+    bool multiScan = false;
+    std::int64_t coefficientBytes = 0; // that buffer's size; 0 for single-scan files
+};
+
+// Reads the header of the JPEG in data; false when it is no readable JPEG.
+bool readJpegHeader(const QByteArray& data, JpegHeader& header);
+
+// Bytes decodeJpeg needs at most for `wanted` (as stored; no area: full
+// size): the pixels at the reduced size the library decodes to, the final
+// shrinking, and the coefficient buffer of a multi-scan file.
+std::int64_t jpegDecodingBytes(const JpegHeader& header, Size wanted);
+
+// Decodes the JPEG in data, reduced by the library's DCT scaling to the
+// smallest size no smaller than `wanted` (as stored; no area: full size), then
+// shrunk smoothly to exactly `wanted`. A null image when the file is not a
+// JPEG, is damaged, or ends before its image data does — the library says so
+// itself; data after the end-of-image marker (a phone's motion-photo video)
+// does not count against a photo.
+QImage decodeJpeg(const QByteArray& data, Size wanted);
+
+} // namespace veltrano

@@ -1,0 +1,117 @@
+#include "platform/prefetching_decoder.h"
+
+#include <QThread>
+
+#include <algorithm>
+
+namespace veltrano {
+
+struct PrefetchingDecoder::Slot {
+    std::size_t index = 0;
+    Size box;
+    bool ready = false;
+    DecodedImage photo;
+};
+
+namespace {
+
+std::vector<const ImageDecoder*> decodersOf(const PageControls& controls) {
+    std::vector<const ImageDecoder*> decoders;
+    for (const CVeltranoCtrl& page : controls) {
+        decoders.push_back(page.imageDecoder());
+    }
+    return decoders;
+}
+
+std::vector<std::string> printOrder(const PageControls& controls, const std::string& titlePhoto) {
+    std::vector<std::string> order{titlePhoto};
+    for (const CVeltranoCtrl& page : controls) {
+        order.push_back(page.photoPath);
+    }
+    return order;
+}
+
+} // namespace
+
+PrefetchingDecoder::PrefetchingDecoder(const ImageDecoder& base, std::vector<std::string> order)
+    : base_(base), order_(std::move(order)) {
+    threads_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+}
+
+PrefetchingDecoder::~PrefetchingDecoder() {
+    threads_.clear();
+    threads_.waitForDone();
+}
+
+// Called with mutex_ held: keeps as many decodings started ahead of index as
+// there are threads.
+void PrefetchingDecoder::startAfter(std::size_t index, Size box) const {
+    nextToStart_ = std::max(nextToStart_, index + 1);
+    const std::size_t ahead = static_cast<std::size_t>(threads_.maxThreadCount());
+    while (slots_.size() < ahead && nextToStart_ < order_.size()) {
+        const std::size_t next = nextToStart_++;
+        if (order_[next].empty()) {
+            continue;
+        }
+        auto slot = std::make_shared<Slot>();
+        slot->index = next;
+        slot->box = box;
+        slots_.push_back(slot);
+        const std::string path = order_[next];
+        threads_.start([this, slot, path] {
+            DecodedImage photo = base_.decode(path, slot->box);
+            const std::lock_guard<std::mutex> lock(mutex_);
+            slot->photo = std::move(photo);
+            slot->ready = true;
+            done_.notify_all();
+        });
+    }
+}
+
+DecodedImage PrefetchingDecoder::decode(const std::string& path, Size box) const {
+    std::unique_lock<std::mutex> lock(mutex_);
+    // Where the request stands in the order: searched from the first photo
+    // still ahead, so that a photo printed twice is found at its next place.
+    const auto from =
+        order_.begin() + static_cast<std::ptrdiff_t>(slots_.empty() ? 0 : slots_.front()->index);
+    auto position = std::find(from, order_.end(), path);
+    if (position == order_.end()) {
+        position = std::find(order_.begin(), order_.end(), path);
+    }
+    std::shared_ptr<Slot> found;
+    if (position != order_.end()) {
+        const auto index = static_cast<std::size_t>(position - order_.begin());
+        // Photos before this one were passed over; this one is taken when it
+        // was decoded for the same box.
+        while (!slots_.empty() && slots_.front()->index <= index) {
+            std::shared_ptr<Slot> slot = slots_.front();
+            slots_.pop_front();
+            if (slot->index == index && slot->box == box) {
+                found = slot;
+            }
+        }
+        startAfter(index, box);
+    }
+    if (found) {
+        done_.wait(lock, [&found] { return found->ready; });
+        return std::move(found->photo);
+    }
+    lock.unlock();
+    return base_.decode(path, box);
+}
+
+PrintPrefetch::PrintPrefetch(PageControls& controls, const std::string& titlePhoto)
+    : controls_(controls), former_(decodersOf(controls)),
+      ahead_(former_[0] != nullptr ? *former_[0] : own_, printOrder(controls, titlePhoto)) {
+    for (CVeltranoCtrl& page : controls_) {
+        page.setImageDecoder(&ahead_);
+    }
+}
+
+PrintPrefetch::~PrintPrefetch() {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        controls_[i].setImageDecoder(former_[i]);
+    }
+}
+
+} // namespace veltrano

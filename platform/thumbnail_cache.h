@@ -1,0 +1,54 @@
+#pragma once
+// The thumbnail cache shared with the desktop's file managers: PNG files
+// named by the MD5 of the photo's file URI, in
+// $XDG_CACHE_HOME/thumbnails/{normal,large,x-large,xx-large} (128, 256, 512
+// and 1024 pixels a side), carrying the photo's URI and modification time.
+// An entry whose time differs from the photo's is stale and never used.
+
+#include "platform/qt_image_decoder.h"
+
+#include <QImage>
+
+#include <string>
+
+namespace veltrano {
+
+class ThumbnailCache {
+  public:
+    // root: the thumbnails folder; "" turns the cache off.
+    explicit ThumbnailCache(std::string root);
+    // $XDG_CACHE_HOME/thumbnails, or ~/.cache/thumbnails without it.
+    static std::string defaultRoot();
+
+    // The edge of the smallest cache size whose square holds box; 0 when the
+    // box is larger than the largest size or has no area.
+    static int edgeFor(Size box);
+    // "file://" followed by the percent-encoded absolute path.
+    static std::string uriOf(const std::string& path);
+    // Where the thumbnail of path with the given edge lives.
+    std::string entryPath(const std::string& path, int edge) const;
+
+    // A fresh thumbnail of the photo at path that holds enough pixels for
+    // box, shrunk to what box needs and reporting the photo's own size; no
+    // picture when there is none (a miss says nothing about the photo).
+    DecodedImage lookup(const std::string& path, Size box) const;
+    // Records `thumbnail` (the upright photo shrunk to fit edge × edge) for
+    // the photo at path whose content had `stamp` and the upright size own.
+    // Written to a temporary file with mode 0600 and renamed into place, so a
+    // reader never sees half a file. False when the folder cannot be written.
+    bool store(const std::string& path, const FileStamp& stamp, Size own, int edge,
+               const QImage& thumbnail) const;
+
+  private:
+    std::string root_;
+};
+
+// Decodes the photo at path for box through the cache: a fresh entry is used
+// when there is one; otherwise the photo is decoded at its cache size, the
+// entry written (unless the photo changed while it was read and decoded) and
+// the picture shrunk to what box needs. Boxes larger than the cache's largest
+// size are decoded directly.
+DecodedImage decodeThroughCache(const QtImageDecoder& decoder, const ThumbnailCache& cache,
+                                const std::string& path, Size box);
+
+} // namespace veltrano

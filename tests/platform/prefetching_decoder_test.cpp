@@ -1,0 +1,52 @@
+#include "platform/prefetching_decoder.h"
+
+#include "render/recording_surface.h"
+
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+namespace veltrano {
+namespace {
+
+// "3.jpg" decodes to a picture 3 pixels wide; every call is counted.
+class CountingDecoder : public ImageDecoder {
+  public:
+    DecodedImage decode(const std::string& path, Size box) const override {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        calls.push_back(path);
+        const int number = std::stoi(path);
+        return DecodedImage{std::make_unique<BlankPicture>(number, 1), box};
+    }
+    mutable std::vector<std::string> calls;
+
+  private:
+    mutable std::mutex mutex_;
+};
+
+// Whatever was guessed ahead, each request gets its own photo; the photos
+// ahead are decoded once, and never more than one per thread ahead.
+TEST(PrefetchingDecoder, HandsOutTheAskedPhotoAndReadsAheadBoundedly) {
+    const CountingDecoder base;
+    const std::vector<std::string> order{"1.jpg", "", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"};
+    const auto threads = static_cast<std::size_t>(std::max(1, QThread::idealThreadCount()));
+    {
+        const PrefetchingDecoder ahead(base, order);
+        const Size box{300, 200};
+        EXPECT_EQ(ahead.decode("1.jpg", box).picture->width(), 1);
+        EXPECT_LE(base.calls.size(), 1 + threads);
+        EXPECT_EQ(ahead.decode("2.jpg", box).picture->width(), 2);
+        EXPECT_EQ(ahead.decode("4.jpg", box).picture->width(), 4);             // 3 passed over
+        EXPECT_EQ(ahead.decode("5.jpg", Size{10, 10}).pixels, (Size{10, 10})); // not foreseen
+        EXPECT_EQ(ahead.decode("6.jpg", box).picture->width(), 6);
+        EXPECT_EQ(ahead.decode("9.jpg", box).picture->width(), 9); // not in the order
+    }
+    for (const char* path : {"1.jpg", "2.jpg", "4.jpg", "6.jpg"}) {
+        EXPECT_EQ(std::count(base.calls.begin(), base.calls.end(), path), 1) << path;
+    }
+}
+
+} // namespace
+} // namespace veltrano

@@ -1,0 +1,189 @@
+#include "platform/photo_worker_pool.h"
+#include "platform/qpainter_surface.h"
+#include "platform/thumbnail_cache.h"
+
+#include "tests/support/temp_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <utime.h>
+
+namespace veltrano {
+namespace {
+
+using testing::TempFolder;
+
+QColor centreOf(const DecodedImage& decoded) {
+    const QImage& image = dynamic_cast<const QtPicture&>(*decoded.picture).pixels();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+void writePhoto(const std::string& path, QColor colour, std::time_t modified) {
+    QImage image(600, 400, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString(path), "JPG", 95));
+    const utimbuf times{modified, modified};
+    ASSERT_EQ(::utime(path.c_str(), &times), 0);
+}
+
+// Puts pixels of another colour into an entry, keeping its keys, so that a
+// test sees whether a picture came from the cache or from the photo.
+void paintEntry(const std::string& entry, QColor colour) {
+    QImageReader reader(QString::fromStdString(entry));
+    QImage image = reader.read();
+    ASSERT_FALSE(image.isNull());
+    const QStringList keys = image.textKeys();
+    QImage painted(image.size(), QImage::Format_RGB32);
+    painted.fill(colour);
+    for (const QString& key : keys) {
+        painted.setText(key, image.text(key));
+    }
+    ASSERT_TRUE(painted.save(QString::fromStdString(entry), "PNG"));
+}
+
+class ThumbnailCacheTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    std::string photo = folder.file("Urlaub am Meer.jpg");
+    std::string root = folder.file("cache/thumbnails");
+    ThumbnailCache cache{root};
+    QtImageDecoder decoder;
+};
+
+// The freedesktop.org layout: normal/ for up to 128 pixels, large/ for 256
+// ..., named by the MD5 of the URI, owner-only, with URI and time inside.
+TEST_F(ThumbnailCacheTest, DecodingWritesAnEntryThatLaterPaintsAreServedFrom) {
+    writePhoto(photo, Qt::red, 1700000000);
+    const DecodedImage first = decodeThroughCache(decoder, cache, photo, Size{120, 90});
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first.picture->width(), 600);
+    EXPECT_EQ(first.pixels, (Size{120, 80}));
+    const std::string entry = cache.entryPath(photo, 128);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(entry)).dir().dirName(), "normal");
+    EXPECT_EQ(ThumbnailCache::uriOf(photo), "file://" + folder.path() + "/Urlaub%20am%20Meer.jpg");
+    struct stat info {};
+    ASSERT_EQ(::stat(entry.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    const QImage written(QString::fromStdString(entry));
+    EXPECT_EQ(written.text("Thumb::URI").toStdString(), ThumbnailCache::uriOf(photo));
+    EXPECT_EQ(written.text("Thumb::MTime"), "1700000000");
+    EXPECT_EQ(written.size(), QSize(128, 86));
+    EXPECT_TRUE(QDir(QString::fromStdString(root + "/normal")).entryList({"*.png.*"}).isEmpty());
+
+    paintEntry(entry, Qt::blue);
+    const DecodedImage cached = decodeThroughCache(decoder, cache, photo, Size{120, 90});
+    ASSERT_TRUE(cached);
+    EXPECT_EQ(centreOf(cached), QColor(Qt::blue));
+    EXPECT_EQ(cached.picture->width(), 600);
+    EXPECT_EQ(cached.pixels, (Size{120, 80}));
+    // A larger box needs a larger entry: decoded afresh into large/.
+    EXPECT_GT(centreOf(decodeThroughCache(decoder, cache, photo, Size{200, 200})).red(), 200);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(cache.entryPath(photo, 256))));
+}
+
+TEST_F(ThumbnailCacheTest, StaleEntryIsNeverUsed) {
+    writePhoto(photo, Qt::red, 1700000000);
+    ASSERT_TRUE(decodeThroughCache(decoder, cache, photo, Size{100, 100}));
+    const std::string entry = cache.entryPath(photo, 128);
+    paintEntry(entry, Qt::blue);
+    writePhoto(photo, Qt::green, 1700000500); // the photo was edited since
+    const DecodedImage decoded = decodeThroughCache(decoder, cache, photo, Size{100, 100});
+    ASSERT_TRUE(decoded);
+    EXPECT_GT(centreOf(decoded).green(), 200);
+    EXPECT_EQ(QImage(QString::fromStdString(entry)).text("Thumb::MTime"), "1700000500");
+}
+
+TEST_F(ThumbnailCacheTest, UnwritableCacheFolderStillShowsThePhoto) {
+    testing::writeFile(folder.file("datei"), "kein Ordner");
+    const ThumbnailCache blocked(folder.file("datei/thumbnails"));
+    writePhoto(photo, Qt::red, 1700000000);
+    const DecodedImage decoded = decodeThroughCache(decoder, blocked, photo, Size{100, 100});
+    ASSERT_TRUE(decoded);
+    EXPECT_GT(centreOf(decoded).red(), 200);
+    EXPECT_FALSE(decodeThroughCache(decoder, blocked, folder.file("fehlt.jpg"), Size{100, 100}));
+}
+
+// Replaces the photo on disk while the old bytes are being decoded.
+class ReplacingDecoder : public QtImageDecoder {
+  public:
+    explicit ReplacingDecoder(std::string path) : path_(std::move(path)) {}
+    DecodedImage decodeData(const QByteArray& data, Size box) const override {
+        if (!replaced_) {
+            replaced_ = true;
+            writePhoto(path_, Qt::green, 1700000900);
+        }
+        return QtImageDecoder::decodeData(data, box);
+    }
+
+  private:
+    std::string path_;
+    mutable bool replaced_ = false;
+};
+
+TEST_F(ThumbnailCacheTest, PhotoReplacedWhileDecodingLeavesNoEntry) {
+    writePhoto(photo, Qt::red, 1700000000);
+    const ReplacingDecoder replacing(photo);
+    ASSERT_TRUE(decodeThroughCache(replacing, cache, photo, Size{100, 100}));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(cache.entryPath(photo, 128))));
+    const DecodedImage again = decodeThroughCache(replacing, cache, photo, Size{100, 100});
+    ASSERT_TRUE(again);
+    EXPECT_GT(centreOf(again).green(), 200);
+}
+
+// A receiver that counts on which thread and with what it was answered.
+struct Receiver : PhotoReceiver {
+    virtual ~Receiver() = default;
+    void photoArrived(std::uint64_t ticket, DecodedImage photo) override {
+        tickets.push_back(ticket);
+        onMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        last = std::move(photo);
+    }
+    std::vector<std::uint64_t> tickets;
+    bool onMainThread = false;
+    DecodedImage last;
+};
+
+void waitUntilAnswered(const PhotoWorkerPool& pool) {
+    QElapsedTimer timer;
+    timer.start();
+    while (pool.pendingCount() > 0 && timer.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+TEST_F(ThumbnailCacheTest, PoolAnswersTheLatestRequestOnTheAskingThread) {
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    writePhoto(photo, Qt::red, 1700000000);
+    PhotoWorkerPool pool(root);
+    Receiver replaced, cancelled, missing;
+    pool.request(photo, Size{100, 100}, replaced);
+    const std::uint64_t latest = pool.request(photo, Size{50, 50}, replaced);
+    pool.request(photo, Size{100, 100}, cancelled);
+    pool.cancel(cancelled);
+    pool.request(folder.file("fehlt.jpg"), Size{100, 100}, missing);
+    waitUntilAnswered(pool);
+    ASSERT_EQ(replaced.tickets, std::vector<std::uint64_t>{latest});
+    EXPECT_TRUE(replaced.onMainThread);
+    EXPECT_EQ(replaced.last.pixels, (Size{50, 34}));
+    EXPECT_TRUE(cancelled.tickets.empty());
+    ASSERT_EQ(missing.tickets.size(), 1u);
+    EXPECT_EQ(missing.last.problem, PhotoProblem::NotFound);
+}
+
+} // namespace
+} // namespace veltrano
