@@ -13,6 +13,7 @@
 #include "document/startup_settings.h"
 #include "records/var_base.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -27,6 +28,8 @@ constexpr int kMessageClearAll = 141;
 constexpr int kMessageLanguageChanged = 143;
 constexpr int kMessageSaveChanges = 146;
 constexpr int kMessageManualNotOpened = 29821;
+// The undo step of photos placed on several pages at once.
+constexpr int kPlacePhotosName = 29871;
 
 constexpr char kDefaultFileStem[] = "NeuerKalender";
 constexpr char kCalendarExtension[] = ".cal";
@@ -272,6 +275,20 @@ void CalendarCommands::edit() {
         recordChange(before, change_text::kEditSheet);
 }
 
+bool CalendarCommands::placePhotos(int page, const std::vector<std::string>& paths) {
+    if (page < 0 || page >= kPhotoPageCount)
+        return false;
+    const std::size_t room =
+        page == kTitlePhotoPage ? 1 : static_cast<std::size_t>(kMonthCount - page);
+    const CalendarDocument before = document_;
+    for (std::size_t i = 0; i < std::min(room, paths.size()); ++i)
+        setPagePhoto(document_, page + static_cast<int>(i), paths[i]);
+    if (document_ == before)
+        return false;
+    recordChange(before, kPlacePhotosName);
+    return true;
+}
+
 void CalendarCommands::selectStartPage(int month) {
     if (month >= 1 && month <= kPageControlCount)
         startPage_ = month;
@@ -331,9 +348,16 @@ void CalendarCommands::clearAllEntries() {
 
 bool CalendarCommands::printSheets(PrinterDevice& device) {
     PrintSelection selection;
+    return choosePrintSelection(selection) && printSelection(device, selection);
+}
+
+bool CalendarCommands::choosePrintSelection(PrintSelection& selection) {
+    selection = PrintSelection{};
     selection.year = document_.year;
-    if (!dialogs_.choosePrintSelection(selection))
-        return false;
+    return dialogs_.choosePrintSelection(selection);
+}
+
+bool CalendarCommands::printSelection(PrinterDevice& device, const PrintSelection& selection) {
     return printCalendar(device, pages_, document_, selection);
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace veltrano {
 
@@ -57,6 +58,11 @@ class CalendarCommands {
     // The save prompt when there are changes; true when the window may close.
     bool mayClose();
     void edit();
+    // Photos dropped onto a page (0..11 months, kTitlePhotoPage the title): the
+    // first becomes that page's photo, the next ones those of the following
+    // months as far as December; the title page takes only the first. One undo
+    // step; false when nothing changed.
+    bool placePhotos(int page, const std::vector<std::string>& paths);
     // A thumbnail was clicked: the next edit opens at that month (1..12).
     void selectStartPage(int month);
     // Shows another year; a year other than the shown one is an undoable change.
@@ -67,6 +73,10 @@ class CalendarCommands {
     // The chosen months and title page one sheet each, through the device's
     // print dialog; true when printed.
     bool printSheets(PrinterDevice& device);
+    // The two halves of printSheets, so that a preview can come between:
+    // asks which pages to print (false when cancelled), then prints them.
+    bool choosePrintSelection(PrintSelection& selection);
+    bool printSelection(PrinterDevice& device, const PrintSelection& selection);
     // The year on one landscape sheet; true when printed.
     bool printOneSheet(PrinterDevice& device);
     // True when the language was changed and the window is to close.

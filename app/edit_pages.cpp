@@ -1,6 +1,7 @@
 #include "app/edit_pages.h"
 
 #include "app/file_dialogs.h"
+#include "app/file_drop.h"
 #include "core/holidays.h"
 #include "core/number_reader.h"
 #include "core/strings.h"
@@ -134,6 +135,10 @@ void CMonthEditPage::onInitDialog() {
     setControlText(1004, QStringLiteral("<b> ") + translated("Druckoptionen"));
     preview_ = placePhotoPreview(*this, 1007);
     showPhoto(preview_, values_.titlePhoto);
+    acceptPhotoDrop(preview_, [this](const std::string& path) {
+        values_.titlePhoto = path;
+        showPhoto(preview_, values_.titlePhoto);
+    });
     setControlText(1020, textForField(values_.titleText));
     if (auto* title = qobject_cast<QPlainTextEdit*>(control(1020))) {
         title->setTabChangesFocus(true);

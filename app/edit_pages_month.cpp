@@ -1,5 +1,6 @@
 #include "app/edit_pages.h"
 
+#include "app/file_drop.h"
 #include "core/date_text.h"
 #include "core/date_value.h"
 #include "core/strings.h"
@@ -104,6 +105,10 @@ void CFotoEditPage::onInitDialog() {
     setControlText(1043, QString::fromStdString(values_.text));
     preview_ = placePhotoPreview(*this, 1004);
     showPhoto(preview_, values_.photo);
+    acceptPhotoDrop(preview_, [this](const std::string& path) {
+        values_.photo = path;
+        showPhoto(preview_, values_.photo);
+    });
     list_ = qobject_cast<CNewListCtrl3*>(control(1019));
     dayText_ = qobject_cast<QPlainTextEdit*>(control(1020));
     colour_ = qobject_cast<QComboBox*>(control(1034));

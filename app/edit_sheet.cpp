@@ -74,7 +74,7 @@ bool EditSheet::finish(CalendarDocument& document) const {
     for (int m = 0; m < kMonthCount; ++m) {
         const auto i = static_cast<std::size_t>(m);
         const MonthValues& values = months_[i]->values();
-        document.monthPhoto[i] = values.photo;
+        setPagePhoto(document, m, values.photo);
         document.monthText[i] = values.text;
         document.dayText[i] = values.dayText;
         document.dayColour[i] = values.dayColour;
@@ -85,7 +85,7 @@ bool EditSheet::finish(CalendarDocument& document) const {
     document.dayFrames = values.dayFrames;
     document.margins = values.margins;
     document.titleText = values.titleText;
-    document.titlePhoto = values.titlePhoto;
+    setPagePhoto(document, kTitlePhotoPage, values.titlePhoto);
     document.fontSize = values.fontSize;
     document.weekNumbers = values.weekNumbers;
     return true;

@@ -1,12 +1,13 @@
 #include "app/main_view.h"
 
 #include "app/command_ids.h"
+#include "app/file_drop.h"
 #include "app/page_button.h"
+#include "app/print_preview.h"
 #include "app/title_page_button.h"
 #include "core/strings.h"
 #include "platform/photo_worker_pool.h"
 #include "platform/prefetching_decoder.h"
-#include "platform/system_printer_device.h"
 #include "widgets/engine/palette.h"
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/markup_controls.h"
@@ -22,6 +23,11 @@ constexpr int kMargin = 8;
 constexpr int kHeadingHeight = 24;
 constexpr int kColumns = 6;
 constexpr int kTitlePageName = 29822;
+
+// Thumbnails take photos for their page and a calendar to open.
+bool acceptsAny(const DroppedFiles& files) {
+    return files.kind != DroppedFiles::Kind::None;
+}
 // The title page's column: four fifths of a month's size.
 constexpr int kTitleWidth = 96;
 
@@ -71,6 +77,8 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
             emit commandPosted(command::kEdit);
         });
         thumbnails_[static_cast<std::size_t>(month)] = button;
+        acceptFileDrops(button, acceptsAny,
+                        [this, month](const DroppedFiles& dropped) { dropFiles(month, dropped); });
     }
     titleThumbnail_ = new TitlePageButton(&decoder_, this);
     titleThumbnail_->setGeometry(titleThumbnailRect());
@@ -78,6 +86,13 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     // The title page is edited on the sheet's general page.
     connect(titleThumbnail_, &TitlePageButton::clicked, this,
             [this] { emit commandPosted(command::kEdit); });
+    acceptFileDrops(titleThumbnail_, acceptsAny,
+                    [this](const DroppedFiles& dropped) { dropFiles(kTitlePhotoPage, dropped); });
+    // Elsewhere on the view only a calendar is taken.
+    acceptFileDrops(
+        this,
+        [](const DroppedFiles& dropped) { return dropped.kind == DroppedFiles::Kind::Calendar; },
+        [this](const DroppedFiles& dropped) { dropFiles(-1, dropped); });
     resize(kLayoutClient.width, kLayoutClient.height);
     recordLayout(kLayoutClient);
     setMinimumSize(kLayoutClient.width / 2, kLayoutClient.height / 2);
@@ -94,24 +109,41 @@ CHauptmenuDlg::~CHauptmenuDlg() {
     commands_.recordLastCalendar(settings_);
 }
 
+void CHauptmenuDlg::dropFiles(int page, const DroppedFiles& files) {
+    if (files.kind == DroppedFiles::Kind::Calendar)
+        commands_.openByName(files.paths.front());
+    else if (files.kind == DroppedFiles::Kind::Photos)
+        commands_.placePhotos(page, files.paths);
+    emit stateChanged();
+}
+
 void CHauptmenuDlg::showPages() {
     heading_->setText(QString::fromStdString(commands_.heading()));
     for (PageButton* button : thumbnails_)
         button->update();
     const CalendarDocument& document = commands_.document();
-    titleThumbnail_->showTitle(document.titlePhoto, document.year, document.titleText);
+    titleThumbnail_->showTitle(document.titlePhoto, document.year, document.titleText,
+                               document.photoCrop[kTitlePhotoPage]);
     emit stateChanged();
 }
 
 CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
     CommandOutcome outcome = CommandOutcome::Done;
     if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
-        SystemPrinterDevice printer(window());
         const PrintPrefetch ahead(commands_.pages(), commands_.document().titlePhoto);
-        if (commandId == command::kPrintSheets)
-            commands_.printSheets(printer);
-        else
-            commands_.printOneSheet(printer);
+        // The pages are seen in the preview first; printing from there asks
+        // for the printer.
+        if (commandId == command::kPrintSheets) {
+            PrintSelection selection;
+            if (commands_.choosePrintSelection(selection))
+                showPrintPreview(window(), false, [this, selection](PrinterDevice& device) {
+                    return commands_.printSelection(device, selection);
+                });
+        } else {
+            showPrintPreview(window(), true, [this](PrinterDevice& device) {
+                return commands_.printOneSheet(device);
+            });
+        }
         for (PageButton* button : thumbnails_)
             button->update();
     } else {

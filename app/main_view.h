@@ -14,6 +14,7 @@
 namespace veltrano {
 
 class CGlobalDaten;
+struct DroppedFiles;
 class CHtmlTextWidget;
 class PageButton;
 class TitlePageButton;
@@ -44,6 +45,8 @@ class CHauptmenuDlg : public CMainChildDlg {
 
   private:
     void showPages();
+    // Files dropped on a page's thumbnail (page -1: elsewhere on the view).
+    void dropFiles(int page, const DroppedFiles& files);
 
     StartupSettings settings_;
     CalendarCommands commands_;

@@ -18,7 +18,8 @@ class TitlePageButton : public QAbstractButton {
 
     // What the title page shows; the photo is decoded again only when its file
     // changed.
-    void showTitle(const std::string& photoPath, std::int32_t year, const std::string& text);
+    void showTitle(const std::string& photoPath, std::int32_t year, const std::string& text,
+                   const PhotoCrop& crop = {});
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -29,6 +29,10 @@ Json calendarJson(const CalendarDocument& doc) {
                                 {"day", d},
                                 {"colour", doc.dayColour[m][d]},
                                 {"text", doc.dayText[m][d]}});
+    Json crops = Json::array();
+    for (std::size_t page = 0; page < doc.photoCrop.size(); ++page)
+        if (const PhotoCrop& c = doc.photoCrop[page]; c.isSet())
+            crops.push_back({page, c.left, c.top, c.right, c.bottom});
     return {{"showHolidays", doc.showHolidays},
             {"region", doc.region},
             {"dayFrames", doc.dayFrames},
@@ -40,7 +44,8 @@ Json calendarJson(const CalendarDocument& doc) {
             {"monthPhoto", doc.monthPhoto},
             {"monthText", doc.monthText},
             {"days", std::move(days)},
-            {"year", doc.year != 0 ? Json(doc.year) : Json(nullptr)}};
+            {"year", doc.year != 0 ? Json(doc.year) : Json(nullptr)},
+            {"crop", std::move(crops)}};
 }
 
 // Texts are UTF-8 after reading; a stray invalid byte becomes U+FFFD rather than

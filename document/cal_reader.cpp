@@ -131,12 +131,30 @@ void readYear(CalendarDocument& doc, const RecordFields& f) {
     doc.year = isCalendarYear(year) ? year : 0;
 }
 
+// Our own record of a page's shown photo part. Each of the five fields must
+// be a whole number alone; a record with any bad field is ignored, so the
+// page fits its whole photo.
+void readCrop(CalendarDocument& doc, const RecordFields& f) {
+    std::array<std::int32_t, 5> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string_view field = f.field(i + 1);
+        const NumberRead read = readNumber(field);
+        if (!read.hasDigits || read.end != field.size())
+            return;
+        values[i] = read.value;
+    }
+    const PhotoCrop crop{values[1], values[2], values[3], values[4]};
+    if (values[0] < 0 || values[0] >= kPhotoPageCount || !crop.isSet())
+        return;
+    doc.photoCrop[static_cast<std::size_t>(values[0])] = crop;
+}
+
 struct RecordKind {
     std::string_view key; // lower case
     void (*read)(CalendarDocument&, const RecordFields&);
 };
 
-constexpr std::array<RecordKind, 12> kRecordKinds = {{
+constexpr std::array<RecordKind, 13> kRecordKinds = {{
     {"bild", readPhoto},
     {"text", readDay},
     {"feiertage", readHolidays},
@@ -149,6 +167,7 @@ constexpr std::array<RecordKind, 12> kRecordKinds = {{
     {"bildtext", readCaption},
     {"wochen", readWeekNumbers},
     {"jahr", readYear},
+    {"ausschnitt", readCrop},
 }};
 
 constexpr std::size_t kLongestKey = 10;

@@ -100,6 +100,18 @@ std::string formatCalendarFile(const CalendarDocument& document) {
     // After every record the original format knows, which its readers skip.
     if (isCalendarYear(document.year))
         out.key("Jahr").number(document.year).end();
+    // Our own records again, after all of the original's; only set crops.
+    for (std::size_t page = 0; page < document.photoCrop.size(); ++page) {
+        const PhotoCrop& c = document.photoCrop[page];
+        if (c.isSet())
+            out.key("Ausschnitt")
+                .number(static_cast<std::int32_t>(page))
+                .number(c.left)
+                .number(c.top)
+                .number(c.right)
+                .number(c.bottom)
+                .end();
+    }
     return out.take();
 }
 

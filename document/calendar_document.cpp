@@ -18,6 +18,27 @@ void resetDocument(CalendarDocument& document) {
     document = CalendarDocument{};
 }
 
+const std::string& pagePhoto(const CalendarDocument& document, int page) {
+    static const std::string kNone;
+    if (page == kTitlePhotoPage)
+        return document.titlePhoto;
+    if (page < 0 || page >= kMonthCount)
+        return kNone;
+    return document.monthPhoto[static_cast<std::size_t>(page)];
+}
+
+bool setPagePhoto(CalendarDocument& document, int page, const std::string& path) {
+    if (page < 0 || page >= kPhotoPageCount)
+        return false;
+    std::string& photo = page == kTitlePhotoPage
+                             ? document.titlePhoto
+                             : document.monthPhoto[static_cast<std::size_t>(page)];
+    if (photo != path)
+        document.photoCrop[static_cast<std::size_t>(page)] = PhotoCrop{};
+    photo = path;
+    return true;
+}
+
 void clearDayEntries(CalendarDocument& document) {
     for (auto& month : document.dayText)
         month.fill(std::string());

@@ -5,6 +5,8 @@
 //
 // Plain data. Callers set `modified` after a change; the operations here never do.
 
+#include "document/photo_crop.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -63,14 +65,25 @@ struct CalendarDocument {
     std::int32_t fontSize = 12;   // day numbers, points
     std::int32_t weekNumbers = 0; // switch: ISO week numbers left of the month grids
     std::int32_t year = 0;        // the year shown when saved, 1900..2100; 0 = none stored
-    std::int32_t untitled = 1;    // never loaded from or saved to a file
-    std::int32_t modified = 0;    // has changes that are not saved
+    // The shown part of each page's photo: [0..11] months, [kTitlePhotoPage] title.
+    std::array<PhotoCrop, kPhotoPageCount> photoCrop = {};
+    std::int32_t untitled = 1; // never loaded from or saved to a file
+    std::int32_t modified = 0; // has changes that are not saved
 
     friend bool operator==(const CalendarDocument&, const CalendarDocument&) = default;
 };
 
 // Sets every field to the default of a new calendar (untitled, not modified).
 void resetDocument(CalendarDocument& document);
+
+// The photo path of a page (0..11 months, kTitlePhotoPage the title); "" for
+// any other page.
+const std::string& pagePhoto(const CalendarDocument& document, int page);
+
+// Makes path the photo of a page (0..11 months, kTitlePhotoPage the title).
+// A different photo drops the page's crop, since it was chosen for the old
+// one. Returns false, changing nothing, for any other page.
+bool setPagePhoto(CalendarDocument& document, int page, const std::string& path);
 
 // Empties all day texts and sets all day colours to 0; photos, captions, title
 // and page settings stay.

@@ -16,9 +16,13 @@ void setOrientation(QPrinter& printer, bool landscape) {
 } // namespace
 
 SystemPrinterDevice::SystemPrinterDevice(QWidget* dialogParent)
-    : dialogParent_(dialogParent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    : dialogParent_(dialogParent),
+      ownPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      printer_(ownPrinter_.get()) {
     printer_->setFullPage(false);
 }
+
+SystemPrinterDevice::SystemPrinterDevice(QPrinter& chosenPrinter) : printer_(&chosenPrinter) {}
 
 SystemPrinterDevice::~SystemPrinterDevice() {
     if (started_) {
@@ -28,7 +32,11 @@ SystemPrinterDevice::~SystemPrinterDevice() {
 
 bool SystemPrinterDevice::chooseWithDialog(bool landscape) {
     setOrientation(*printer_, landscape);
-    QPrintDialog dialog(printer_.get(), dialogParent_);
+    if (!ownPrinter_) {
+        chosen_ = true;
+        return true;
+    }
+    QPrintDialog dialog(printer_, dialogParent_);
     // "Print to File (PDF)" is how people without a printer keep their calendar.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -40,6 +48,9 @@ bool SystemPrinterDevice::chooseWithDialog(bool landscape) {
 }
 
 bool SystemPrinterDevice::chooseNumbered(std::int32_t number, bool landscape) {
+    if (!ownPrinter_) {
+        return chooseWithDialog(landscape);
+    }
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     if (number < 1 || number > printers.size()) {
         return false;
@@ -79,7 +90,7 @@ bool SystemPrinterDevice::startDocument(const std::string& name) {
 }
 
 QPagedPaintDevice* SystemPrinterDevice::paintDevice() {
-    return started_ ? printer_.get() : nullptr;
+    return started_ ? printer_ : nullptr;
 }
 
 void SystemPrinterDevice::abandon() {

@@ -18,9 +18,13 @@ namespace veltrano {
 class SystemPrinterDevice : public PagedPrinterDevice {
   public:
     explicit SystemPrinterDevice(QWidget* dialogParent = nullptr);
+    // Prints onto a printer chosen elsewhere, such as the one the print
+    // preview draws on: choosing only sets the orientation, and no dialog or
+    // print-setup library is asked. printer must outlive the device.
+    explicit SystemPrinterDevice(QPrinter& chosenPrinter);
     ~SystemPrinterDevice() override;
 
-    bool offersPrinterChoice() const override { return true; }
+    bool offersPrinterChoice() const override { return ownPrinter_ != nullptr; }
     // The print dialog without page range, selection and print-to-file.
     bool chooseWithDialog(bool landscape) override;
     bool chooseNumbered(std::int32_t number, bool landscape) override;
@@ -33,8 +37,9 @@ class SystemPrinterDevice : public PagedPrinterDevice {
     void releaseOutput(bool abandoned) override;
 
   private:
-    QWidget* dialogParent_;
-    std::unique_ptr<QPrinter> printer_;
+    QWidget* dialogParent_ = nullptr;
+    std::unique_ptr<QPrinter> ownPrinter_; // null when printing onto a printer chosen elsewhere
+    QPrinter* printer_;
     bool chosen_ = false;
     bool started_ = false;
 };

@@ -23,7 +23,8 @@ bool printCalendar(PrinterDevice& device, PageControls& controls, const Calendar
             return false;
         }
         const Rect page = job.marginRect(margins.left, margins.top, margins.right, margins.bottom);
-        controls[0].drawTitlePage(job, page, document.titlePhoto, document.titleText);
+        controls[0].drawTitlePage(job, page, document.titlePhoto, document.titleText,
+                                  document.photoCrop[kTitlePhotoPage]);
     }
     for (std::size_t m = 0; m < controls.size(); ++m) {
         if (!selection.months[m]) {

@@ -1,7 +1,7 @@
 #include "render/title_thumbnail.h"
 
 #include "core/strings.h"
-#include "render/photo_fit.h"
+#include "render/photo_crop_place.h"
 
 #include <algorithm>
 
@@ -24,7 +24,7 @@ FontSpec sized(const DrawingSurface& surface, std::int32_t pixels, int weight) {
 } // namespace
 
 void drawTitleThumbnail(DrawingSurface& surface, const Rect& client, const Picture* photo,
-                        std::int32_t year, const std::string& titleText) {
+                        std::int32_t year, const std::string& titleText, const PhotoCrop& crop) {
     const Rect area = client.deflated(kInset);
     if (client.isEmpty() || area.isEmpty())
         return;
@@ -33,11 +33,8 @@ void drawTitleThumbnail(DrawingSurface& surface, const Rect& client, const Pictu
     surface.setPen(Pen::solid(kBlack));
     surface.drawRect(client);
     const Rect photoBox{area.left, area.top, area.right, area.top + area.height() * 2 / 5};
-    if (photo != nullptr) {
-        const Rect dest = fitImageRect(photoBox, photo->width(), photo->height());
-        if (!dest.isEmpty())
-            surface.drawPicture(*photo, dest);
-    }
+    if (photo != nullptr)
+        drawPlacedPhoto(surface, *photo, photoBox, crop);
     Rect textArea{area.left, photoBox.bottom + kGap, area.right, area.bottom};
     surface.setTextColour(kBlack);
     surface.setBackgroundMode(BackgroundMode::Transparent);

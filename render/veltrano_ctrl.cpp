@@ -4,6 +4,7 @@
 #include "core/strings.h"
 #include "document/calendar_document.h"
 #include "document/calendar_limits.h"
+#include "render/photo_crop_place.h"
 #include "render/photo_fit.h"
 #include "render/print_job.h"
 #include "render/text_layout.h"
@@ -47,12 +48,6 @@ FontSpec arial(int points, int weight = kWeightNormal) {
     font.points = points;
     font.weight = weight;
     return font;
-}
-
-void drawPhotoInto(DrawingSurface& surface, const Picture& picture, const Rect& dest) {
-    if (!dest.isEmpty()) {
-        surface.drawPicture(picture, dest);
-    }
 }
 
 const FontSpec kCaptionFont{"MS Sans Serif", 10};
@@ -185,14 +180,16 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     const Rect area = client.deflated(kPageInset);
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
+    // A chosen part of the photo needs the whole photo decoded larger.
+    const Size pixels = decodeBoxForCrop(boxSize(photoBox), photoCrop);
     if (loader_ != nullptr) {
-        requestPhoto(boxSize(photoBox));
+        requestPhoto(pixels);
     } else {
-        ensurePhoto(boxSize(photoBox));
+        ensurePhoto(pixels);
         // A window grown since the photo was decoded gets a sharper copy; the
         // screen copy is the one that stays in the cache.
-        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, boxSize(photoBox))) {
-            loadPagePhoto(boxSize(photoBox));
+        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, pixels)) {
+            loadPagePhoto(pixels);
         }
     }
     surface.save();
@@ -200,8 +197,7 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     surface.setPen(Pen::solid(kBlack));
     surface.drawRect(client);
     if (photo_) {
-        drawPhotoInto(surface, *photo_.picture,
-                      fitImageRect(photoBox, photo_.picture->width(), photo_.picture->height()));
+        drawPlacedPhoto(surface, *photo_.picture, photoBox, photoCrop);
     } else if (photo_.problem != PhotoProblem::None && !photoPending()) {
         drawPhotoProblem(surface, photoBox, photoPath, photo_.problem);
     }
@@ -218,12 +214,11 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect gridArea{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
-    const Size pixels = printBoxPixels(*surface, photoBox);
+    const Size pixels = decodeBoxForCrop(printBoxPixels(*surface, photoBox), photoCrop);
     surface->save();
     DecodedImage printCopy;
     if (const Picture* picture = photoFor(pixels, printCopy)) {
-        const Rect dest = fitImageRect(photoBox, picture->width(), picture->height());
-        drawPhotoInto(*surface, *picture, dest);
+        const Rect dest = drawPlacedPhoto(*surface, *picture, photoBox, photoCrop);
         if (!caption.empty()) {
             const std::int32_t small = job.mmRect(0, 0, 5, 5).height();
             Rect captionRect = area.deflated(2);
@@ -246,7 +241,8 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
 }
 
 void CVeltranoCtrl::drawTitlePage(PrintJob& job, const Rect& rect,
-                                  const std::string& titlePhotoPath, const std::string& titleText) {
+                                  const std::string& titlePhotoPath, const std::string& titleText,
+                                  const PhotoCrop& titleCrop) {
     DrawingSurface* surface = job.surface();
     const Rect area = rect.deflated(kPageInset);
     if (surface == nullptr || area.isEmpty()) {
@@ -256,13 +252,11 @@ void CVeltranoCtrl::drawTitlePage(PrintJob& job, const Rect& rect,
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect textArea = Rect{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
-    const Size pixels = printBoxPixels(*surface, photoBox);
+    const Size pixels = decodeBoxForCrop(printBoxPixels(*surface, photoBox), titleCrop);
     if (!titlePhotoPath.empty() && decoder_ != nullptr && pixels.width > 0 && pixels.height > 0) {
         const DecodedImage titlePhoto = decoder_->decode(titlePhotoPath, pixels);
         if (titlePhoto) {
-            const Picture& picture = *titlePhoto.picture;
-            drawPhotoInto(*surface, picture,
-                          fitImageRect(photoBox, picture.width(), picture.height()));
+            drawPlacedPhoto(*surface, *titlePhoto.picture, photoBox, titleCrop);
         }
     }
     textArea = textArea.deflated(kGridInset);
@@ -285,6 +279,7 @@ void fillPageControls(PageControls& controls, const CalendarDocument& document, 
         page.fontSize = document.fontSize;
         page.weekNumbers = document.weekNumbers == 1;
         page.setPhotoPath(document.monthPhoto[m]);
+        page.photoCrop = document.photoCrop[m];
         page.caption = drawnPart(document.monthText[m]);
         for (std::size_t d = 0; d < page.dayTexts.size(); ++d)
             page.dayTexts[d] = drawnPart(document.dayText[m][d]);

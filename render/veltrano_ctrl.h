@@ -9,6 +9,7 @@
 // requests to drawPreviewPage.
 
 #include "core/date_value.h"
+#include "document/photo_crop.h"
 #include "render/image_decoder.h"
 #include "render/month_grid.h"
 #include "render/photo_loader.h"
@@ -71,10 +72,11 @@ class CVeltranoCtrl : public MonthGridData, private PhotoReceiver {
     // The printed title page: title photo, the year of pageMonth and the
     // title text. The title photo is decoded for this print only.
     void drawTitlePage(PrintJob& job, const Rect& rect, const std::string& titlePhotoPath,
-                       const std::string& titleText);
+                       const std::string& titleText, const PhotoCrop& titleCrop = {});
 
     bool photoStale = true;
     std::string photoPath;
+    PhotoCrop photoCrop; // the part of the photo shown; unset: the whole photo
     std::string caption; // one line under the photo, "&" printed as it is
 
     // The cached photo, null when there is none.

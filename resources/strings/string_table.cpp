@@ -246,6 +246,8 @@ constexpr StringTableEntry kStrings[] = {
     {29855, "Français"},
     {29856, "Español"},
     {29857, "Italiano"},
+    {29870, "Druckvorschau"},
+    {29871, "Fotos einfügen"},
     {29900, "nicht gefunden"},
     {29901, "kann nicht gelesen werden"},
     {32772, "Hauptmenü"},

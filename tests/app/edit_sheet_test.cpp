@@ -1,17 +1,20 @@
 #include "app/edit_sheet.h"
 
 #include "tests/app/app_fixture.h"
+#include "tests/app/drop_events.h"
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/image_control.h"
 #include "widgets/qt/list_controls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include <deque>
+#include <fstream>
 
 namespace veltrano {
 namespace {
@@ -295,6 +298,31 @@ TEST(EditSheet, PhotoButtonsAskWithTheProgramsFilterAndKeepCancelledChoices) {
     click(&january, 1009);
     EXPECT_EQ(january.values().photo, "");
     EXPECT_FALSE(qobject_cast<CImageControl*>(findControl(&january, 1004))->hasImage());
+}
+
+TEST(EditSheet, APhotoDroppedOnThePreviewBecomesThePagesPhoto) {
+    testing::TempFolder folder;
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    const std::string photo = folder.file("neu.png");
+    ASSERT_TRUE(image.save(QString::fromStdString(photo)));
+    std::ofstream(folder.file("notiz.txt")) << "kein Foto";
+    CalendarDocument document = sampleDocument();
+    document.monthPhoto[0] = "/tmp/alt.jpg";
+    OpenSheet open(document, 1, 2026);
+    CFotoEditPage& january = open.edit.monthPage(1);
+    auto* preview = qobject_cast<CImageControl*>(findControl(&january, 1004));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(testing::dragAndDrop(preview, {folder.file("notiz.txt")}));
+    EXPECT_EQ(january.values().photo, "/tmp/alt.jpg");
+    ASSERT_TRUE(testing::dragAndDrop(preview, {photo}));
+    EXPECT_EQ(january.values().photo, photo);
+    EXPECT_TRUE(QTest::qWaitFor([preview] { return preview->hasImage(); }, 5000));
+    CMonthEditPage& general = open.general();
+    auto* titlePreview = qobject_cast<CImageControl*>(findControl(&general, 1007));
+    ASSERT_NE(titlePreview, nullptr);
+    ASSERT_TRUE(testing::dragAndDrop(titlePreview, {photo}));
+    EXPECT_EQ(general.values().titlePhoto, photo);
 }
 
 TEST(EditSheet, ProgramFilterBecomesQtFiltersWithEveryDecodableFormat) {

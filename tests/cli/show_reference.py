@@ -9,6 +9,7 @@ usage: show_reference.py VELTRANO_CLI DATA_FOLDER [--generated N]
 
 import json
 import os
+import re
 from concurrent.futures import ThreadPoolExecutor
 import random
 import re
@@ -18,7 +19,7 @@ import tempfile
 
 INT_MIN, INT_MAX = -2**31, 2**31 - 1
 KEYS = ("bild", "text", "feiertage", "bundesland", "colors", "rand",
-        "titeltext", "titelbild", "fontsize", "bildtext", "wochen", "jahr")
+        "titeltext", "titelbild", "fontsize", "bildtext", "wochen", "jahr", "ausschnitt")
 CANNOT_OPEN = ("Fehler beim \u00d6ffnen\n"
                "Die gew\u00e4hlte Kalenderdatei konnte nicht geladen werden.\n")
 
@@ -28,7 +29,19 @@ def new_calendar():
             "fontSize": 12, "weekNumbers": 0, "titlePhoto": "", "titleText": "",
             "monthPhoto": [""] * 12, "monthText": [""] * 12,
             "dayText": [[""] * 31 for _ in range(12)],
-            "dayColour": [[0] * 31 for _ in range(12)], "year": None}
+            "dayColour": [[0] * 31 for _ in range(12)], "year": None, "crop": {}}
+
+
+def crop_values(tokens):
+    """The five fields of a crop record when each is a whole number alone and
+    they name a page 0..12 and a rectangle inside 0..10000 with area."""
+    fields = (tokens + [""] * 6)[1:6]
+    if not all(re.fullmatch(r"[ \t\r\n\v\f]*[+-]?[0-9]+", f) for f in fields):
+        return None
+    page, left, top, right, bottom = (number(f) for f in fields)
+    if not (0 <= page <= 12 and 0 <= left < right <= 10000 and 0 <= top < bottom <= 10000):
+        return None
+    return [page, left, top, right, bottom]
 
 
 def decode(line):
@@ -113,11 +126,17 @@ def read_calendar(data):
         elif key == "jahr":
             year = number(tok(1))
             cal["year"] = year if 1900 <= year <= 2100 else None
+        elif key == "ausschnitt":
+            crop = crop_values(tokens)
+            if crop:
+                cal["crop"][crop[0]] = crop
     if data and not recognised:
         return None
     texts, colours = cal.pop("dayText"), cal.pop("dayColour")
     cal["days"] = [{"month": m, "day": d, "colour": colours[m][d], "text": texts[m][d]}
                    for m in range(12) for d in range(31) if texts[m][d] or colours[m][d]]
+    crops = cal.pop("crop")
+    cal["crop"] = [crops[page] for page in sorted(crops)]
     return cal
 
 

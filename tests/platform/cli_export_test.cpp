@@ -266,4 +266,47 @@ TEST_F(CliExport, AFailedWriteKeepsThePreviousFile) {
     }
 }
 
+// A portrait photo of three bands, red over green over blue, cropped to its
+// green middle: the page embeds just that part and shows none of the others.
+TEST_F(CliExport, CroppedPhotoEmbedsOnlyTheChosenPart) {
+    QImage photo(300, 400, QImage::Format_RGB32);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 300; ++x)
+            photo.setPixelColor(x, y, y < 100 ? Qt::red : y < 300 ? Qt::green : Qt::blue);
+    ASSERT_TRUE(photo.save(out_.filePath("hoch.png")));
+    QFile cal(out_.filePath("hoch.cal"));
+    ASSERT_TRUE(cal.open(QIODevice::WriteOnly));
+    cal.write("Bild;0;hoch.png\r\nAusschnitt;0;0;2500;10000;7500\r\n");
+    cal.close();
+
+    const QString pdf = out_.filePath("hoch.pdf");
+    const CliRun export_ = run(
+        kCli, {"export", "hoch.cal", "--out", pdf, "--months", "1", "--no-title", "--year", "2027"},
+        out_.path());
+    ASSERT_EQ(export_.exitCode, 0) << export_.err.toStdString();
+    const QStringList lines = run("pdfimages", {"-list", pdf}).out.split('\n');
+    ASSERT_GE(lines.size(), 3);
+    const QStringList fields = lines[2].split(' ', Qt::SkipEmptyParts);
+    ASSERT_GE(fields.size(), 5) << lines[2].toStdString();
+    EXPECT_EQ(fields[3].toInt(), 300) << lines[2].toStdString(); // width
+    EXPECT_EQ(fields[4].toInt(), 200) << lines[2].toStdString(); // height
+
+    ASSERT_EQ(
+        run("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf, out_.filePath("seite")}).exitCode,
+        0);
+    const QImage page(out_.filePath("seite.png"));
+    ASSERT_FALSE(page.isNull());
+    // The photo's area: the upper part of the page, above the month grid,
+    // whose Sundays are red.
+    int green = 0, other = 0;
+    for (int y = 0; y < page.height() * 2 / 5; ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            green += c.green() > 200 && c.red() < 60 && c.blue() < 60;
+            other += (c.red() > 200 || c.blue() > 200) && c.green() < 60;
+        }
+    EXPECT_GT(green, page.width() * page.height() / 20);
+    EXPECT_EQ(other, 0);
+}
+
 } // namespace
