@@ -3,7 +3,6 @@
 #include "app/command_ids.h"
 #include "app/page_button.h"
 #include "app/title_page_button.h"
-#include "core/strings.h"
 #include "platform/photo_worker_pool.h"
 #include "platform/prefetching_decoder.h"
 #include "platform/system_printer_device.h"
@@ -21,7 +20,6 @@ constexpr Size kLayoutClient{884, 520};
 constexpr int kMargin = 8;
 constexpr int kHeadingHeight = 24;
 constexpr int kColumns = 6;
-constexpr int kTitlePageName = 29822;
 // The title page's column: four fifths of a month's size.
 constexpr int kTitleWidth = 96;
 
@@ -74,10 +72,11 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     }
     titleThumbnail_ = new TitlePageButton(&decoder_, this);
     titleThumbnail_->setGeometry(titleThumbnailRect());
-    titleThumbnail_->setAccessibleName(QString::fromStdString(loadString(kTitlePageName)));
     // The title page is edited on the sheet's general page.
     connect(titleThumbnail_, &TitlePageButton::clicked, this,
             [this] { emit commandPosted(command::kEdit); });
+    // The keyboard reaches the thumbnails in reading order: the title page first.
+    setTabOrder(titleThumbnail_, thumbnails_[0]);
     resize(kLayoutClient.width, kLayoutClient.height);
     recordLayout(kLayoutClient);
     setMinimumSize(kLayoutClient.width / 2, kLayoutClient.height / 2);
@@ -97,7 +96,7 @@ CHauptmenuDlg::~CHauptmenuDlg() {
 void CHauptmenuDlg::showPages() {
     heading_->setText(QString::fromStdString(commands_.heading()));
     for (PageButton* button : thumbnails_)
-        button->update();
+        button->showPage();
     const CalendarDocument& document = commands_.document();
     titleThumbnail_->showTitle(document.titlePhoto, document.year, document.titleText);
     emit stateChanged();

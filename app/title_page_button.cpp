@@ -1,8 +1,11 @@
 #include "app/title_page_button.h"
 
+#include "app/thumbnail_accessible_text.h"
+#include "app/thumbnail_keys.h"
 #include "platform/qpainter_surface.h"
 #include "render/title_thumbnail.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace veltrano {
@@ -10,7 +13,7 @@ namespace veltrano {
 TitlePageButton::TitlePageButton(const ImageDecoder* decoder, QWidget* parent)
     : QAbstractButton(parent), photoCache_(decoder) {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TitlePageButton::showTitle(const std::string& photoPath, std::int32_t year,
@@ -19,6 +22,9 @@ void TitlePageButton::showTitle(const std::string& photoPath, std::int32_t year,
     year_ = year;
     text_ = text;
     setToolTip(QString::fromStdString(photoPath));
+    const AccessibleText spoken = titleThumbnailText(year, text);
+    setAccessibleName(QString::fromStdString(spoken.name));
+    setAccessibleDescription(QString::fromStdString(spoken.description));
     update();
 }
 
@@ -31,6 +37,12 @@ void TitlePageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QPainterSurface surface(painter);
     drawTitleThumbnail(surface, Rect{0, 0, width(), height()}, photoCache_.photo(), year_, text_);
+    paintThumbnailFocus(painter, *this);
+}
+
+void TitlePageButton::keyPressEvent(QKeyEvent* event) {
+    if (!handleThumbnailKey(*this, *event))
+        QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace veltrano
