@@ -2,6 +2,8 @@
 
 #include "widgets/engine/markup_tokens.h"
 
+#include <array>
+
 namespace veltrano {
 namespace {
 
@@ -73,6 +75,22 @@ std::string labelMarkupPlainText(std::string_view markup) {
         else if (token.kind == LabelTokenKind::LineBreak || token.kind == LabelTokenKind::Line)
             text.lineBreak();
     }
+    return text.take();
+}
+
+std::string listRowPlainText(std::string_view row) {
+    static constexpr std::array<std::string_view, 3> kLookPrefixes = {"<red>", "<line>", "<group>"};
+    for (bool found = true; found;) {
+        found = false;
+        for (const std::string_view prefix : kLookPrefixes) {
+            if (row.substr(0, prefix.size()) == prefix) {
+                row.remove_prefix(prefix.size());
+                found = true;
+            }
+        }
+    }
+    PlainTextBuilder text;
+    text.word(row);
     return text.take();
 }
 

@@ -13,5 +13,8 @@ namespace veltrano {
 std::string richMarkupPlainText(std::string_view markup);
 // For texts of the label engine (headings, one-line labels).
 std::string labelMarkupPlainText(std::string_view markup);
+// For a report list row: its leading look prefixes ("<red>", "<line>",
+// "<group>") dropped, cells (tabs) and lines joined by blanks.
+std::string listRowPlainText(std::string_view row);
 
 } // namespace veltrano

@@ -39,6 +39,13 @@ TEST(MarkupPlainText, LabelTextKeepsWordsAndLinesOnly) {
         EXPECT_EQ(labelMarkupPlainText(c.markup), c.plain) << c.markup;
 }
 
+TEST(MarkupPlainText, ListRowsLoseTheirLookPrefixes) {
+    EXPECT_EQ(listRowPlainText("<red><line>01 Mo\tNeujahr\r\nFeiertag"), "01 Mo Neujahr Feiertag");
+    EXPECT_EQ(listRowPlainText("<group>Januar 2027"), "Januar 2027");
+    EXPECT_EQ(listRowPlainText("<line>"), "");
+    EXPECT_EQ(listRowPlainText("05 Fr\t<b>Ski</b>"), "05 Fr <b>Ski</b>");
+}
+
 TEST(MarkupPlainText, OutsideTextComesBackAsItWas) {
     for (const char* text : {"Urlaub <2027>.cal", "<b>fett</b> <lt>", "www.example.org a@b.c <x"}) {
         EXPECT_EQ(richMarkupPlainText(markupLiteral(text)), text);

@@ -2,6 +2,7 @@
 // them: names without markup, roles, check states, Space and Enter.
 #include "tests/widgets/qt/dialog_test_support.h"
 #include "widgets/qt/control_id.h"
+#include "widgets/qt/list_controls.h"
 #include "widgets/qt/markup_controls.h"
 #include "widgets/qt/message_box.h"
 #include "widgets/qt/owner_buttons.h"
@@ -51,6 +52,19 @@ TEST(OwnerAccessibility, ControlsAreNamedAsTheyAreDrawn) {
     }
     EXPECT_EQ(spoken(bar)->role(), QAccessible::ToolBar);
     EXPECT_EQ(spoken(bar)->childCount(), 2);
+}
+
+TEST(OwnerAccessibility, ReportListRowsAreReadAsDrawn) {
+    CNewListCtrl3 list;
+    list.addRow(QStringLiteral("<red>01 Fr\tNeujahr"), 3);
+    list.addRow(QStringLiteral("<line>"));
+    list.addRow(QStringLiteral("02 Sa\tSki"));
+    list.item(2)->setText(QStringLiteral("<red>02 Sa\tSki\r\nBerge"));
+    QAccessibleInterface* reader = spoken(&list);
+    const QString rows[] = {"01 Fr Neujahr", "", "02 Sa Ski Berge"};
+    ASSERT_EQ(reader->childCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(reader->child(row)->text(QAccessible::Name).trimmed(), rows[row]) << row;
 }
 
 TEST(OwnerAccessibility, CheckBoxReadsAndTogglesItsThreeStates) {
