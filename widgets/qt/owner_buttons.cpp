@@ -135,7 +135,7 @@ void CNewCheckBox::paintEvent(QPaintEvent*) {
     const std::string caption = text().toStdString();
     paintThroughSurface(this, [&](DrawingSurface& surface) {
         drawCheckBox(surface, clientRect(this), caption, state_, isEnabled(), text_, background_,
-                     usable(images));
+                     usable(images), hasFocus());
     });
 }
 

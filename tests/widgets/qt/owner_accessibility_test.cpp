@@ -72,8 +72,17 @@ TEST(OwnerAccessibility, CheckBoxReadsAndTogglesItsThreeStates) {
     auto* box = new CNewCheckBox(&window);
     box->setThreeState(true);
     box->setText(QStringLiteral("Feiertage"));
+    box->resize(120, 16);
     window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->clearFocus();
+    const QImage unfocused = box->grab().toImage();
     box->setFocus();
+    // The focused box frames its caption.
+    const QImage focused = box->grab().toImage();
+    EXPECT_NE(unfocused.pixel(18, 0), focused.pixel(18, 0));
+    EXPECT_EQ(focused.pixelColor(18, 0), QColor(Qt::black));
     QAccessibleInterface* reader = spoken(box);
     ASSERT_TRUE(reader->actionInterface() != nullptr);
     EXPECT_EQ(reader->actionInterface()->actionNames().front(),
