@@ -57,6 +57,12 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     heading_->engine().setBackground(paletteColour(kPaletteDialogBackground));
     heading_->engine().setCentreVertically(true);
     heading_->setGeometry(kMargin, kMargin, kLayoutClient.width - 2 * kMargin, kHeadingHeight);
+    // Built before the months so that the keyboard reaches it first, in reading order.
+    titleThumbnail_ = new TitlePageButton(&decoder_, this);
+    titleThumbnail_->setGeometry(titleThumbnailRect());
+    // The title page is edited on the sheet's general page.
+    connect(titleThumbnail_, &TitlePageButton::clicked, this,
+            [this] { emit commandPosted(command::kEdit); });
     for (int month = 0; month < kPageControlCount; ++month) {
         CVeltranoCtrl& page = commands_.pages()[static_cast<std::size_t>(month)];
         page.setImageDecoder(&decoder_);
@@ -70,13 +76,6 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
         });
         thumbnails_[static_cast<std::size_t>(month)] = button;
     }
-    titleThumbnail_ = new TitlePageButton(&decoder_, this);
-    titleThumbnail_->setGeometry(titleThumbnailRect());
-    // The title page is edited on the sheet's general page.
-    connect(titleThumbnail_, &TitlePageButton::clicked, this,
-            [this] { emit commandPosted(command::kEdit); });
-    // The keyboard reaches the thumbnails in reading order: the title page first.
-    setTabOrder(titleThumbnail_, thumbnails_[0]);
     resize(kLayoutClient.width, kLayoutClient.height);
     recordLayout(kLayoutClient);
     setMinimumSize(kLayoutClient.width / 2, kLayoutClient.height / 2);
