@@ -24,6 +24,7 @@ PageButton::~PageButton() {
 void PageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QPainterSurface surface(painter);
+    page_.setScreenPixelRatio(devicePixelRatioF());
     page_.drawPreviewPage(surface, Rect{0, 0, width(), height()});
     paintThumbnailFocus(painter, *this);
 }

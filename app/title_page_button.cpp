@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace veltrano {
 
 TitlePageButton::TitlePageButton(const ImageDecoder* decoder, QWidget* parent)
@@ -31,7 +33,10 @@ void TitlePageButton::showTitle(const std::string& photoPath, std::int32_t year,
 void TitlePageButton::paintEvent(QPaintEvent*) {
     // Decoded once for the photo area; an unreadable file is not tried on every paint.
     if (photoCache_.photoStale && width() > 0 && height() > 0) {
-        photoCache_.loadPagePhoto(Size{width(), height() * 2 / 5});
+        // At the screen's pixels, so that it stays sharp at scale factors above 1.
+        const double ratio = devicePixelRatioF();
+        photoCache_.loadPagePhoto(Size{static_cast<int>(std::ceil(width() * ratio)),
+                                       static_cast<int>(std::ceil(height() * 2 / 5 * ratio))});
         photoCache_.photoStale = false;
     }
     QPainter painter(this);

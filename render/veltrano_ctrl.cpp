@@ -8,6 +8,7 @@
 #include "render/print_job.h"
 #include "render/text_layout.h"
 
+#include <cmath>
 #include <filesystem>
 
 namespace veltrano {
@@ -24,8 +25,10 @@ Rect photoBoxOf(const Rect& area) {
     return Rect{area.left, area.top, area.right, area.top + area.height() * 2 / 5};
 }
 
-Size boxSize(const Rect& box) {
-    return Size{box.width(), box.height()};
+// A box's size in device pixels, rounded up so the photo never falls short.
+Size devicePixels(const Rect& box, double ratio) {
+    return Size{static_cast<std::int32_t>(std::ceil(box.width() * ratio - 1e-9)),
+                static_cast<std::int32_t>(std::ceil(box.height() * ratio - 1e-9))};
 }
 
 // Pixels wanted for a photo printed into box: enough for the print
@@ -185,14 +188,15 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     const Rect area = client.deflated(kPageInset);
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
+    const Size wanted = devicePixels(photoBox, screenPixelRatio_);
     if (loader_ != nullptr) {
-        requestPhoto(boxSize(photoBox));
+        requestPhoto(wanted);
     } else {
-        ensurePhoto(boxSize(photoBox));
+        ensurePhoto(wanted);
         // A window grown since the photo was decoded gets a sharper copy; the
         // screen copy is the one that stays in the cache.
-        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, boxSize(photoBox))) {
-            loadPagePhoto(boxSize(photoBox));
+        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, wanted)) {
+            loadPagePhoto(wanted);
         }
     }
     surface.save();
