@@ -5,7 +5,6 @@
 #include "app/page_button.h"
 #include "app/print_preview.h"
 #include "app/title_page_button.h"
-#include "core/strings.h"
 #include "platform/photo_worker_pool.h"
 #include "platform/prefetching_decoder.h"
 #include "widgets/engine/palette.h"
@@ -22,7 +21,6 @@ constexpr Size kLayoutClient{884, 520};
 constexpr int kMargin = 8;
 constexpr int kHeadingHeight = 24;
 constexpr int kColumns = 6;
-constexpr int kTitlePageName = 29822;
 
 // Thumbnails take photos for their page and a calendar to open.
 bool acceptsAny(const DroppedFiles& files) {
@@ -65,6 +63,12 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     heading_->engine().setBackground(paletteColour(kPaletteDialogBackground));
     heading_->engine().setCentreVertically(true);
     heading_->setGeometry(kMargin, kMargin, kLayoutClient.width - 2 * kMargin, kHeadingHeight);
+    // Built before the months so that the keyboard reaches it first, in reading order.
+    titleThumbnail_ = new TitlePageButton(&decoder_, this);
+    titleThumbnail_->setGeometry(titleThumbnailRect());
+    // The title page is edited on the sheet's general page.
+    connect(titleThumbnail_, &TitlePageButton::clicked, this,
+            [this] { emit commandPosted(command::kEdit); });
     for (int month = 0; month < kPageControlCount; ++month) {
         CVeltranoCtrl& page = commands_.pages()[static_cast<std::size_t>(month)];
         page.setImageDecoder(&decoder_);
@@ -80,12 +84,6 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
         acceptFileDrops(button, acceptsAny,
                         [this, month](const DroppedFiles& dropped) { dropFiles(month, dropped); });
     }
-    titleThumbnail_ = new TitlePageButton(&decoder_, this);
-    titleThumbnail_->setGeometry(titleThumbnailRect());
-    titleThumbnail_->setAccessibleName(QString::fromStdString(loadString(kTitlePageName)));
-    // The title page is edited on the sheet's general page.
-    connect(titleThumbnail_, &TitlePageButton::clicked, this,
-            [this] { emit commandPosted(command::kEdit); });
     acceptFileDrops(titleThumbnail_, acceptsAny,
                     [this](const DroppedFiles& dropped) { dropFiles(kTitlePhotoPage, dropped); });
     // Elsewhere on the view only a calendar is taken.
@@ -120,7 +118,7 @@ void CHauptmenuDlg::dropFiles(int page, const DroppedFiles& files) {
 void CHauptmenuDlg::showPages() {
     heading_->setText(QString::fromStdString(commands_.heading()));
     for (PageButton* button : thumbnails_)
-        button->update();
+        button->showPage();
     const CalendarDocument& document = commands_.document();
     titleThumbnail_->showTitle(document.titlePhoto, document.year, document.titleText,
                                document.photoCrop[kTitlePhotoPage]);

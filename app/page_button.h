@@ -14,9 +14,12 @@ class PageButton : public QAbstractButton {
     PageButton(CVeltranoCtrl& page, QWidget* parent = nullptr);
     ~PageButton() override;
     QSize sizeHint() const override { return {120, 170}; }
+    // Draws the page again and tells screen readers what it now shows.
+    void showPage();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     CVeltranoCtrl& page_;

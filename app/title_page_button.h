@@ -23,6 +23,7 @@ class TitlePageButton : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Holds the decoded title photo as a month page holds its own.

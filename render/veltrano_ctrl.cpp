@@ -9,6 +9,7 @@
 #include "render/print_job.h"
 #include "render/text_layout.h"
 
+#include <cmath>
 #include <filesystem>
 
 namespace veltrano {
@@ -25,8 +26,10 @@ Rect photoBoxOf(const Rect& area) {
     return Rect{area.left, area.top, area.right, area.top + area.height() * 2 / 5};
 }
 
-Size boxSize(const Rect& box) {
-    return Size{box.width(), box.height()};
+// A box's size in device pixels, rounded up so the photo never falls short.
+Size devicePixels(const Rect& box, double ratio) {
+    return Size{static_cast<std::int32_t>(std::ceil(box.width() * ratio - 1e-9)),
+                static_cast<std::int32_t>(std::ceil(box.height() * ratio - 1e-9))};
 }
 
 // Pixels wanted for a photo printed into box: enough for the print
@@ -180,16 +183,16 @@ void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client)
     const Rect area = client.deflated(kPageInset);
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
-    // A chosen part of the photo needs the whole photo decoded larger.
-    const Size pixels = decodeBoxForCrop(boxSize(photoBox), photoCrop);
+    // At the screen's pixels; a chosen part of the photo needs the whole photo decoded larger.
+    const Size wanted = decodeBoxForCrop(devicePixels(photoBox, screenPixelRatio_), photoCrop);
     if (loader_ != nullptr) {
-        requestPhoto(pixels);
+        requestPhoto(wanted);
     } else {
-        ensurePhoto(pixels);
+        ensurePhoto(wanted);
         // A window grown since the photo was decoded gets a sharper copy; the
         // screen copy is the one that stays in the cache.
-        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, pixels)) {
-            loadPagePhoto(pixels);
+        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, wanted)) {
+            loadPagePhoto(wanted);
         }
     }
     surface.save();

@@ -66,6 +66,10 @@ class CVeltranoCtrl : public MonthGridData, private PhotoReceiver {
     // missing or cannot be read shows as a grey frame with its file name and
     // the reason (on screen only: printed pages leave the place empty).
     void drawPreviewPage(DrawingSurface& surface, const Rect& client);
+    // Device pixels per unit of the thumbnail's client (the screen's scale
+    // factor): its photo is decoded at that many pixels so that it stays sharp
+    // on high-resolution screens. Values below 1 count as 1.
+    void setScreenPixelRatio(double ratio) { screenPixelRatio_ = ratio > 1.0 ? ratio : 1.0; }
     // A printed month page into rect on the job's page; the caption sits
     // right-aligned under the photo and pushes the grid down if it must.
     void drawMonthPage(PrintJob& job, const Rect& rect, bool compact);
@@ -111,6 +115,7 @@ class CVeltranoCtrl : public MonthGridData, private PhotoReceiver {
     std::function<void()> changed_;
     std::uint64_t pendingTicket_ = 0; // 0: nothing asked of the loader
     Size pendingBox_;
+    double screenPixelRatio_ = 1.0;
     DecodedImage photo_;
     std::string decodedPath_; // the file the cache was filled from ("" when none)
     FileStamp decodedStamp_;

@@ -61,6 +61,7 @@ const FormatSite kSites[] = {
     {"app/edit_pages.cpp", "setControlText(1020, textForField", Inserts::NotMarkup},
     {"app/edit_pages.cpp", "setControlText(id, QString::fromStdString(formatText(\"%d %s\"",
      Inserts::NotMarkup},
+    {"app/thumbnail_accessible_text.cpp", "formatString(kDaysWithText", Inserts::NotMarkup},
     {"widgets/engine/message_box_rules.cpp", "formatText(\"<img%d><tab40>%s\"", Inserts::Passing},
     {"widgets/qt/message_box_presenter.h", "int showMessage(", Inserts::Passing},
     {"widgets/qt/message_box_presenter.cpp", "MessageBoxPresenter::showMessage(", Inserts::Passing},

@@ -425,6 +425,21 @@ TEST_F(LoadedPreview, DrawsThePageWithoutWaitingAndThePhotoOnArrival) {
     EXPECT_EQ(loader.requests.size(), 1u);
 }
 
+TEST_F(LoadedPreview, PhotoIsAskedForAtTheScreensDevicePixels) {
+    const struct {
+        double ratio;
+        Size box;
+    } screens[] = {{1.5, {285, 170}}, {2.0, {380, 226}}, {0.5, {380, 226}}};
+    for (const auto& screen : screens) {
+        page.setScreenPixelRatio(screen.ratio);
+        picturesDrawn();
+        loader.answer(loader.requests.size() - 1, Size{4000, 3000});
+        EXPECT_EQ(loader.requests.back().box, screen.box) << screen.ratio;
+    }
+    // A ratio below 1 counts as 1, for which the sharper copy held is enough.
+    EXPECT_EQ(loader.requests.size(), 2u);
+}
+
 TEST_F(LoadedPreview, PhotoChangedInFlightNeverShowsTheOldPicture) {
     picturesDrawn();
     page.setPhotoPath("b.jpg");

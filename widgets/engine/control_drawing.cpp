@@ -158,7 +158,8 @@ int checkBoxImage(int state, bool enabled) {
 }
 
 void drawCheckBox(DrawingSurface& surface, const Rect& client, std::string_view caption, int state,
-                  bool enabled, Colour text, Colour background, const PictureStrip* images) {
+                  bool enabled, Colour text, Colour background, const PictureStrip* images,
+                  bool focus) {
     surface.save();
     surface.fillRect(client, background);
     const int image = checkBoxImage(state, enabled);
@@ -179,6 +180,8 @@ void drawCheckBox(DrawingSurface& surface, const Rect& client, std::string_view 
     const Rect textArea{client.left + 20, client.top, client.right,
                         client.top + std::max(kCheckImageSize, client.height())};
     surface.drawText(textArea, caption, TextSingleLine | TextNoPrefix | TextVCentre);
+    if (focus)
+        outline(surface, Rect{client.left + 18, client.top, client.right, client.bottom}, text);
     surface.restore();
 }
 

@@ -67,8 +67,10 @@ int checkBoxImage(int state, bool enabled);
 
 // Draws the box image at the top left and the caption 20 pixels right of the
 // left edge. Without a strip of six 13×13 images the box is drawn in lines.
+// With focus, the caption wears a frame in the text colour.
 void drawCheckBox(DrawingSurface& surface, const Rect& client, std::string_view caption, int state,
-                  bool enabled, Colour text, Colour background, const PictureStrip* images);
+                  bool enabled, Colour text, Colour background, const PictureStrip* images,
+                  bool focus = false);
 
 // ---- label and heading bar (CNewTextCtrl) ----
 

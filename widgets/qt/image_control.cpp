@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace veltrano {
 
 CImageControl::CImageControl(QWidget* parent, const ImageDecoder* decoder)
@@ -33,8 +35,9 @@ bool CImageControl::showFile(const std::string& path) {
     image_ = DecodedImage{};
     path_ = path;
     pendingTicket_ = 0;
-    // The pixels held need not exceed the box: the preview never enlarges.
-    const Size box{width(), height()};
+    // The pixels held need not exceed the box at the screen's pixels: the
+    // preview never enlarges.
+    const Size box = devicePixelBox();
     if (loader_ != nullptr) {
         pendingTicket_ = loader_->request(path, box, *this);
         repaint();
@@ -65,6 +68,12 @@ void CImageControl::clear() {
     repaint();
 }
 
+Size CImageControl::devicePixelBox() const {
+    const qreal ratio = devicePixelRatioF();
+    return Size{static_cast<int>(std::ceil(width() * ratio)),
+                static_cast<int>(std::ceil(height() * ratio))};
+}
+
 Size CImageControl::imageSize() const {
     if (image_.picture == nullptr) {
         return Size{0, 0};
@@ -73,7 +82,10 @@ Size CImageControl::imageSize() const {
 }
 
 QImage CImageControl::render() const {
-    QImage buffer(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+    // Drawn at the screen's pixels, so that a photo decoded for them stays sharp.
+    const Size pixels = devicePixelBox();
+    QImage buffer(qMax(1, pixels.width), qMax(1, pixels.height), QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(&buffer);
     QPainterSurface surface(painter);
     const Picture* picture = image_.picture.get();

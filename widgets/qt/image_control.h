@@ -52,6 +52,8 @@ class CImageControl : public QAbstractButton, private PhotoReceiver {
 
   private:
     void photoArrived(std::uint64_t ticket, DecodedImage photo) override;
+    // The control's size in device pixels of its screen.
+    Size devicePixelBox() const;
 
     std::unique_ptr<ImageDecoder> ownDecoder_;
     const ImageDecoder* decoder_;

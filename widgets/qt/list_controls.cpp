@@ -1,5 +1,6 @@
 #include "widgets/qt/list_controls.h"
 
+#include "widgets/engine/markup_plain_text.h"
 #include "widgets/qt/owner_paint.h"
 
 #include <QPointer>
@@ -51,6 +52,29 @@ CNewListCtrl3::CNewListCtrl3(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new RowDelegate<CNewListCtrl3>(this));
     flatFrame(this);
     setUniformItemSizes(true);
+    // Screen readers get each row as drawn, without its look prefixes; rows
+    // are added and changed through their items, so follow the model.
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { speakRows(first, last); });
+    connect(model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                speakRows(from.row(), to.row());
+            });
+}
+
+void CNewListCtrl3::speakRows(int first, int last) {
+    for (int rowIndex = first; rowIndex <= last; ++rowIndex) {
+        QListWidgetItem* found = item(rowIndex);
+        if (found == nullptr)
+            continue;
+        QString spoken = QString::fromStdString(listRowPlainText(found->text().toStdString()));
+        // A rule row says nothing; an empty text would let the row's markup through.
+        if (spoken.isEmpty())
+            spoken = QStringLiteral(" ");
+        // Setting the same text again would report a change and come back here.
+        if (found->data(Qt::AccessibleTextRole).toString() != spoken)
+            found->setData(Qt::AccessibleTextRole, spoken);
+    }
 }
 
 void CNewListCtrl3::setColumns(const QStringList& titles, const std::vector<int>& lefts) {

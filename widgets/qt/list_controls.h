@@ -37,6 +37,8 @@ class CNewListCtrl3 : public QListWidget {
     void columnsChanged();
 
   private:
+    void speakRows(int first, int last);
+
     QStringList titles_;
     std::vector<int> lefts_;
     bool dialogFlag_ = false;

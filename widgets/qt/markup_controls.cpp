@@ -1,6 +1,8 @@
 #include "widgets/qt/markup_controls.h"
 
+#include "widgets/engine/markup_plain_text.h"
 #include "widgets/qt/control_id.h"
+#include "widgets/qt/owner_accessibility.h"
 #include "widgets/qt/owner_paint.h"
 
 #include <QDesktopServices>
@@ -56,6 +58,7 @@ void DesktopLinkOpener::startMail(std::string_view address) {
 
 CNewHtmlWidget::CNewHtmlWidget(QWidget* parent)
     : QWidget(parent), scrollBar_(new QScrollBar(Qt::Vertical, this)) {
+    installOwnerAccessibility();
     setMouseTracking(true);
     engine_.setPictureSource(&resourcePictures());
     engine_.setImages(sharedResource(kSharedListImages), 16);
@@ -67,6 +70,7 @@ CNewHtmlWidget::CNewHtmlWidget(QWidget* parent)
 
 void CNewHtmlWidget::setText(const QString& text) {
     engine_.setText(text.toStdString());
+    setAccessibleName(QString::fromStdString(richMarkupPlainText(engine_.text())));
     update();
 }
 
@@ -152,12 +156,14 @@ void CNewHtmlWidget::wheelEvent(QWheelEvent* event) {
 }
 
 CHtmlTextWidget::CHtmlTextWidget(QWidget* parent) : QWidget(parent) {
+    installOwnerAccessibility();
     setMouseTracking(true);
     engine_.setPictureSource(&resourcePictures());
 }
 
 void CHtmlTextWidget::setText(const QString& text) {
     engine_.setText(text.toStdString());
+    setAccessibleName(QString::fromStdString(labelMarkupPlainText(engine_.text())));
     update();
 }
 

@@ -35,6 +35,8 @@ void CMyMessageBoxDlg::onInitDialog() {
     if (auto* text = qobject_cast<CNewHtmlWidget*>(control(kMessageTextControl))) {
         text->engine().setImages(kMessageSymbolBitmap, kMessageSymbolWidth);
         text->setText(QString::fromStdString(messageBoxMarkup(symbol_, message_)));
+        // A screen reader announces the box by its description: the text without markup.
+        setAccessibleDescription(text->accessibleName());
         growth_ = messageBoxGrowth(measureText(), text->height());
         if (growth_ > 0) {
             grow(growth_);

@@ -2,13 +2,16 @@
 
 #include "resources/pictures/picture_numbers.h"
 #include "widgets/qt/control_id.h"
+#include "widgets/qt/owner_accessibility.h"
 #include "widgets/qt/owner_paint.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace veltrano {
 
 CNewButtonCtrl2::CNewButtonCtrl2(QWidget* parent) : QAbstractButton(parent) {
+    installOwnerAccessibility();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(handCursor());
@@ -69,12 +72,23 @@ void CNewButtonCtrl2::mousePressEvent(QMouseEvent* event) {
     QAbstractButton::mousePressEvent(event);
 }
 
+// Enter presses the focused button as Space does; other keys go on as usual.
+void CNewButtonCtrl2::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void CNewButtonCtrl2::mouseReleaseEvent(QMouseEvent* event) {
     followPointer(event);
     QAbstractButton::mouseReleaseEvent(event);
 }
 
 CNewCheckBox::CNewCheckBox(QWidget* parent) : QAbstractButton(parent) {
+    installOwnerAccessibility();
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this,
@@ -121,7 +135,7 @@ void CNewCheckBox::paintEvent(QPaintEvent*) {
     const std::string caption = text().toStdString();
     paintThroughSurface(this, [&](DrawingSurface& surface) {
         drawCheckBox(surface, clientRect(this), caption, state_, isEnabled(), text_, background_,
-                     usable(images));
+                     usable(images), hasFocus());
     });
 }
 
@@ -167,7 +181,9 @@ void CImagelistButton::paintEvent(QPaintEvent*) {
     });
 }
 
-CButtonBar::CButtonBar(QWidget* parent) : QWidget(parent) {}
+CButtonBar::CButtonBar(QWidget* parent) : QWidget(parent) {
+    installOwnerAccessibility();
+}
 
 void CButtonBar::setDefinition(const QString& definition) {
     for (CNewButtonCtrl2* button : buttons_) {

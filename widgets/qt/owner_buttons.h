@@ -46,6 +46,7 @@ class CNewButtonCtrl2 : public QAbstractButton {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void setHover(bool on);

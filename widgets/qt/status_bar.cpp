@@ -6,9 +6,29 @@
 #include <QLabel>
 
 namespace veltrano {
+namespace {
+
+constexpr int kStatusBarName = 29924;
+
+int spokenName(int pane) {
+    switch (pane) {
+    case CNewStatusBar::kCapsLock:
+        return 29921;
+    case CNewStatusBar::kNumLock:
+        return 29922;
+    default:
+        return 29923;
+    }
+}
+
+} // namespace
 
 CNewStatusBar::CNewStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("CNewStatusBar"));
+    setAccessibleName(QString::fromStdString(loadString(kStatusBarName)));
+    // The message pane is painted by the bar itself; its prompt is read as the bar's description.
+    connect(this, &QStatusBar::messageChanged, this,
+            [this](const QString& message) { setAccessibleDescription(message); });
     // The host pane shows no text; its control fills it less one unit a side.
     auto* pane = new QWidget(this);
     pane->setFixedWidth(kHostPaneWidth);
@@ -21,6 +41,8 @@ CNewStatusBar::CNewStatusBar(QWidget* parent) : QStatusBar(parent) {
     for (int id : {kCapsLock, kNumLock, kScrollLock}) {
         auto* label = new QLabel(QString::fromStdString(loadString(id)), this);
         setControlId(label, id);
+        // The pane shows an abbreviation; a screen reader says the key's name.
+        label->setAccessibleName(QString::fromStdString(loadString(spokenName(id))));
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 8);
         label->setFrameShape(QFrame::Panel);

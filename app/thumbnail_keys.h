@@ -1,0 +1,17 @@
+#pragma once
+// Keyboard use of the main view's thumbnails: arrow keys move the focus to the
+// nearest thumbnail in the arrow's direction, Enter and Return open the one
+// that has the focus (Space does so as on every button), and the focused one
+// wears a frame in the highlight colour.
+class QAbstractButton;
+class QKeyEvent;
+class QPainter;
+
+namespace veltrano {
+
+// True when the key was used; other keys go on to the parent.
+bool handleThumbnailKey(QAbstractButton& button, const QKeyEvent& event);
+// Draws the focus frame when the button has the focus.
+void paintThumbnailFocus(QPainter& painter, const QAbstractButton& button);
+
+} // namespace veltrano

@@ -1,0 +1,128 @@
+// The widget set's own controls as a screen reader and the keyboard meet
+// them: names without markup, roles, check states, Space and Enter.
+#include "tests/widgets/qt/dialog_test_support.h"
+#include "widgets/qt/control_id.h"
+#include "widgets/qt/list_controls.h"
+#include "widgets/qt/markup_controls.h"
+#include "widgets/qt/message_box.h"
+#include "widgets/qt/owner_buttons.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace veltrano {
+namespace {
+
+[[maybe_unused]] ::testing::Environment* const widgetEnvironment =
+    ::testing::AddGlobalTestEnvironment(new dialog_test::WidgetEnvironment);
+
+QAccessibleInterface* spoken(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+TEST(OwnerAccessibility, ControlsAreNamedAsTheyAreDrawn) {
+    QWidget window;
+    auto* save = new CNewButtonCtrl2(&window);
+    save->setText(QStringLiteral("<left><b>&Speichern && schließen"));
+    auto* link = new CLinkButtonCtrl(&window);
+    link->setText(QStringLiteral("Mehr..."));
+    auto* box = new CNewCheckBox(&window);
+    box->setText(QStringLiteral("Rahmen & Linien"));
+    auto* label = new CHtmlTextWidget(&window);
+    label->setText(QStringLiteral("<b>Datei:</b> <lt>neu>.cal"));
+    auto* bar = new CButtonBar(&window);
+    bar->setDefinition(QStringLiteral("Eins|Zwei"));
+
+    const struct {
+        QWidget* widget;
+        QString name;
+        QAccessible::Role role;
+    } cases[] = {
+        {save, "Speichern & schließen", QAccessible::Button},
+        {link, "Mehr...", QAccessible::Link},
+        {box, "Rahmen & Linien", QAccessible::CheckBox},
+        {label, "Datei: <neu>.cal", QAccessible::StaticText},
+        {bar->button(1), "Zwei", QAccessible::Button},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        EXPECT_EQ(spoken(c.widget)->text(QAccessible::Name), c.name);
+        EXPECT_EQ(spoken(c.widget)->role(), c.role);
+    }
+    EXPECT_EQ(spoken(bar)->role(), QAccessible::ToolBar);
+    EXPECT_EQ(spoken(bar)->childCount(), 2);
+}
+
+TEST(OwnerAccessibility, ReportListRowsAreReadAsDrawn) {
+    CNewListCtrl3 list;
+    list.addRow(QStringLiteral("<red>01 Fr\tNeujahr"), 3);
+    list.addRow(QStringLiteral("<line>"));
+    list.addRow(QStringLiteral("02 Sa\tSki"));
+    list.item(2)->setText(QStringLiteral("<red>02 Sa\tSki\r\nBerge"));
+    QAccessibleInterface* reader = spoken(&list);
+    const QString rows[] = {"01 Fr Neujahr", "", "02 Sa Ski Berge"};
+    ASSERT_EQ(reader->childCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(reader->child(row)->text(QAccessible::Name).trimmed(), rows[row]) << row;
+}
+
+TEST(OwnerAccessibility, CheckBoxReadsAndTogglesItsThreeStates) {
+    QWidget window;
+    auto* box = new CNewCheckBox(&window);
+    box->setThreeState(true);
+    box->setText(QStringLiteral("Feiertage"));
+    box->resize(120, 16);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->clearFocus();
+    const QImage unfocused = box->grab().toImage();
+    box->setFocus();
+    // The focused box frames its caption.
+    const QImage focused = box->grab().toImage();
+    EXPECT_NE(unfocused.pixel(18, 0), focused.pixel(18, 0));
+    EXPECT_EQ(focused.pixelColor(18, 0), QColor(Qt::black));
+    QAccessibleInterface* reader = spoken(box);
+    ASSERT_TRUE(reader->actionInterface() != nullptr);
+    EXPECT_EQ(reader->actionInterface()->actionNames().front(),
+              QAccessibleActionInterface::toggleAction());
+    const struct {
+        bool checked;
+        bool mixed;
+    } afterSpace[] = {{true, false}, {false, true}, {false, false}};
+    for (const auto& expected : afterSpace) {
+        QTest::keyClick(box, Qt::Key_Space);
+        EXPECT_EQ(reader->state().checked, expected.checked) << box->state();
+        EXPECT_EQ(reader->state().checkStateMixed, expected.mixed) << box->state();
+    }
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(box->state(), 1);
+}
+
+TEST(OwnerAccessibility, EnterAndSpacePressTheFocusedButton) {
+    QWidget window;
+    auto* button = new CNewButtonCtrl2(&window);
+    button->setText(QStringLiteral("OK"));
+    window.show();
+    button->setFocus();
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(button, key);
+    EXPECT_EQ(clicks.count(), 3);
+    spoken(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 4);
+}
+
+TEST(OwnerAccessibility, MessageBoxReadsItsTextWithoutMarkup) {
+    CMyMessageBoxDlg box;
+    box.setMessage("<strong>Nicht gespeichert</strong><br>Die Datei <lt>neu>.cal fehlt.");
+    box.show();
+    const QString plain = QStringLiteral("Nicht gespeichert\nDie Datei <neu>.cal fehlt.");
+    EXPECT_EQ(spoken(&box)->text(QAccessible::Description), plain);
+    EXPECT_EQ(spoken(findControl(&box, kMessageTextControl))->text(QAccessible::Name), plain);
+    box.reject();
+}
+
+} // namespace
+} // namespace veltrano
