@@ -13,8 +13,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <vector>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 

@@ -200,8 +200,10 @@ constexpr StringTableEntry kStrings[] = {
     {29722, "<strong>Geburtstage nicht importiert</strong><br>Die Datei konnte nicht gelesen "
             "werden, der Kalender bleibt unverändert.<br>%s<br>%s"},
     {29760, "%s (Jahrestag)"},
-    {29761, "<strong>Import nicht möglich</strong><br>Die Datei<br>%s<br>kann nicht importiert werden. Zeile %d: %s<br>Im Kalender wurde nichts geändert."},
-    {29762, "<strong>Import nicht möglich</strong><br>Die Datei<br>%s<br>kann nicht importiert werden: %s<br>Im Kalender wurde nichts geändert."},
+    {29761, "<strong>Import nicht möglich</strong><br>Die Datei<br>%s<br>kann nicht importiert "
+            "werden. Zeile %d: %s<br>Im Kalender wurde nichts geändert."},
+    {29762, "<strong>Import nicht möglich</strong><br>Die Datei<br>%s<br>kann nicht importiert "
+            "werden: %s<br>Im Kalender wurde nichts geändert."},
     {29763, "Sie ist weder eine vCard- noch eine iCalendar-Datei."},
     {29764, "Sie ist größer als %d MB."},
     {29765, "Sie enthält Binärdaten."},
@@ -211,8 +213,11 @@ constexpr StringTableEntry kStrings[] = {
     {29769, "BEGIN und END passen nicht zusammen."},
     {29770, "Der Eintrag, der hier beginnt, wird nicht abgeschlossen."},
     {29771, "Sie kann nicht gelesen werden."},
-    {29772, "<br>%d Geburtstag(e) vom 29. Februar stehen am 28. Februar, da %d kein Schaltjahr ist."},
-    {29773, "<br><br><button><tab 120><strong>Aus Datei (vCard, iCalendar)…</strong><br><tab 120>Geburtstage und Jahrestage aus einer .vcf- oder .ics-Datei hinzufügen; vorhandene Texte bleiben erhalten.</button>"},
+    {29772,
+     "<br>%d Geburtstag(e) vom 29. Februar stehen am 28. Februar, da %d kein Schaltjahr ist."},
+    {29773, "<br><br><button><tab 120><strong>Aus Datei (vCard, iCalendar)…</strong><br><tab "
+            "120>Geburtstage und Jahrestage aus einer .vcf- oder .ics-Datei hinzufügen; vorhandene "
+            "Texte bleiben erhalten.</button>"},
     {29774, "Geburtstage aus Datei importieren"},
     {29775, "Kontakte und Kalender"},
     {29800, "Letzte Änderung rückgängig machen\nRückgängig"},

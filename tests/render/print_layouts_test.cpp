@@ -79,8 +79,8 @@ TEST_F(PrintLayouts, MonthPagesLieInsideTheDocumentMargins) {
     // The month title is the first text; it is drawn into the whole grid area:
     // area (257, 307, 1843, 2764), height 2457, photo box to 307 + 982.
     const std::vector<RecordedOp> page = printer.opsOfPage(0);
-    const auto title = std::find_if(page.begin(), page.end(),
-                                    [](const RecordedOp& op) { return op.kind == OpKind::DrawText; });
+    const auto title = std::find_if(
+        page.begin(), page.end(), [](const RecordedOp& op) { return op.kind == OpKind::DrawText; });
     ASSERT_NE(title, page.end()) << "nothing drawn on the month page";
     EXPECT_EQ(title->text, "Januar 2027");
     EXPECT_EQ(title->rect, (Rect{261, 1393, 1839, 2760}));
