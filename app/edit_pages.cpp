@@ -2,14 +2,14 @@
 
 #include "app/file_dialogs.h"
 #include "app/file_drop.h"
+#include "app/photo_crop_editor.h"
 #include "core/holidays.h"
 #include "core/number_reader.h"
 #include "core/strings.h"
 #include "core/translation.h"
-#include "platform/photo_worker_pool.h"
-#include "widgets/qt/control_id.h"
 #include "widgets/qt/image_control.h"
 #include "widgets/qt/owner_buttons.h"
+#include "widgets/qt/photo_crop_view.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -100,18 +100,26 @@ void showPhoto(CImageControl* preview, const std::string& path) {
     }
 }
 
-CImageControl* placePhotoPreview(CNewDialog& page, int id) {
-    QWidget* old = page.control(id);
-    if (old == nullptr) {
-        return nullptr;
+PhotoCropEditor* placeCropEditor(CNewDialog& page, int id, double aspect, const std::string& photo,
+                                 PhotoCrop& crop) {
+    PhotoCropEditor* editor =
+        placePhotoCropEditor(page, id, aspect, [&crop](const PhotoCrop& edited) { crop = edited; });
+    if (editor != nullptr) {
+        editor->setCrop(crop);
+        showPhoto(editor->preview(), photo);
     }
-    auto* preview = new CImageControl(&page);
-    preview->setPhotoLoader(&sharedPhotoWorkerPool());
-    preview->setGeometry(old->geometry());
-    setControlId(preview, id);
-    preview->setVisible(!old->isHidden());
-    delete old;
-    return preview;
+    return editor;
+}
+
+void changePhoto(std::string& photo, PhotoCrop& crop, PhotoCropEditor* editor,
+                 const std::string& path) {
+    if (path != photo)
+        crop = PhotoCrop{};
+    photo = path;
+    if (editor != nullptr) {
+        editor->setCrop(crop);
+        showPhoto(editor->preview(), photo);
+    }
 }
 
 std::optional<std::string> askForPhoto(PhotoDialogs* photos, const std::string& currentPhoto) {
@@ -133,12 +141,11 @@ void CMonthEditPage::onInitDialog() {
     setControlText(1006, QStringLiteral("<b> ") + translated("Titelblatt"));
     setControlText(1002, QStringLiteral("<b> ") + translated("Feiertage"));
     setControlText(1004, QStringLiteral("<b> ") + translated("Druckoptionen"));
-    preview_ = placePhotoPreview(*this, 1007);
-    showPhoto(preview_, values_.titlePhoto);
-    acceptPhotoDrop(preview_, [this](const std::string& path) {
-        values_.titlePhoto = path;
-        showPhoto(preview_, values_.titlePhoto);
-    });
+    cropEditor_ = placeCropEditor(*this, 1007, photoAspect_, values_.titlePhoto, values_.titleCrop);
+    acceptPhotoDrop(cropEditor_ != nullptr ? cropEditor_->preview() : nullptr,
+                    [this](const std::string& path) {
+                        changePhoto(values_.titlePhoto, values_.titleCrop, cropEditor_, path);
+                    });
     setControlText(1020, textForField(values_.titleText));
     if (auto* title = qobject_cast<QPlainTextEdit*>(control(1020))) {
         title->setTabChangesFocus(true);
@@ -192,12 +199,10 @@ void CMonthEditPage::fillFontSizes() {
 void CMonthEditPage::onCommand(int id) {
     if (id == 1008) {
         if (const auto path = askForPhoto(photos_, values_.titlePhoto)) {
-            values_.titlePhoto = *path;
-            showPhoto(preview_, values_.titlePhoto);
+            changePhoto(values_.titlePhoto, values_.titleCrop, cropEditor_, *path);
         }
     } else if (id == 1009) {
-        values_.titlePhoto.clear();
-        showPhoto(preview_, values_.titlePhoto);
+        changePhoto(values_.titlePhoto, values_.titleCrop, cropEditor_, std::string());
     } else {
         CBgPropertyPage::onCommand(id);
     }

@@ -7,6 +7,7 @@
 // and its caption when the sheet closes with OK.
 
 #include "document/calendar_document.h"
+#include "document/photo_crop.h"
 #include "widgets/qt/bg_property_page.h"
 
 #include <array>
@@ -22,6 +23,7 @@ namespace veltrano {
 
 class CImageControl;
 class CNewListCtrl3;
+class PhotoCropEditor;
 class PhotoDialogs;
 
 // The photo filter of the open dialog, in the program's own form.
@@ -52,6 +54,7 @@ struct GeneralValues {
     std::string titlePhoto;
     std::int32_t fontSize = 12;
     std::int32_t weekNumbers = 0;
+    PhotoCrop titleCrop; // the part of the title photo shown
 };
 
 struct MonthValues {
@@ -59,12 +62,21 @@ struct MonthValues {
     std::string text;
     std::array<std::string, kDaySlotCount> dayText;
     std::array<std::int32_t, kDaySlotCount> dayColour = {};
+    PhotoCrop crop; // the part of the photo shown
 };
 
 // Shows the photo at path in the preview, or clears it when path is empty.
 void showPhoto(CImageControl* preview, const std::string& path);
-// Puts a photo preview in place of the owner-drawn button `id` of page.
-CImageControl* placePhotoPreview(CNewDialog& page, int id);
+// Puts the photo preview with its crop editor in place of the owner-drawn
+// button `id` of page, showing photo and crop; the part the user chooses is
+// stored into crop, which must outlive the editor. aspect: the page's photo
+// area, width / height.
+PhotoCropEditor* placeCropEditor(CNewDialog& page, int id, double aspect, const std::string& photo,
+                                 PhotoCrop& crop);
+// A page's photo becomes path: a photo other than the one held drops its
+// chosen part. The editor (when not null) shows the new photo.
+void changePhoto(std::string& photo, PhotoCrop& crop, PhotoCropEditor* editor,
+                 const std::string& path);
 // Asks for a photo, starting where currentPhoto ("" for none) lies; the
 // chosen path, or nullopt when cancelled.
 std::optional<std::string> askForPhoto(PhotoDialogs* photos, const std::string& currentPhoto);
@@ -75,6 +87,9 @@ class CMonthEditPage : public CBgPropertyPage {
   public:
     CMonthEditPage(GeneralValues values, PhotoDialogs* photos, QWidget* parent = nullptr);
     const GeneralValues& values() const { return values_; }
+    // The proportions of the pages' photo area (width / height), for the crop editor.
+    void setPhotoAreaAspect(double aspect) { photoAspect_ = aspect; }
+    PhotoCropEditor* cropEditor() const { return cropEditor_; }
 
     void onOk() override;
 
@@ -89,7 +104,8 @@ class CMonthEditPage : public CBgPropertyPage {
 
     GeneralValues values_;
     PhotoDialogs* photos_;
-    CImageControl* preview_ = nullptr;
+    double photoAspect_ = 1.0;
+    PhotoCropEditor* cropEditor_ = nullptr;
 };
 
 // A month page (tab: the month's first three letters).
@@ -102,6 +118,9 @@ class CFotoEditPage : public CBgPropertyPage {
     const MonthValues& values() const { return values_; }
     std::int32_t month() const { return month_; }
     std::int32_t year() const { return year_; }
+    // The proportions of the pages' photo area (width / height), for the crop editor.
+    void setPhotoAreaAspect(double aspect) { photoAspect_ = aspect; }
+    PhotoCropEditor* cropEditor() const { return cropEditor_; }
 
     void onOk() override;
 
@@ -129,7 +148,8 @@ class CFotoEditPage : public CBgPropertyPage {
     std::int32_t year_;
     MonthValues values_;
     PhotoDialogs* photos_;
-    CImageControl* preview_ = nullptr;
+    double photoAspect_ = 1.0;
+    PhotoCropEditor* cropEditor_ = nullptr;
     CNewListCtrl3* list_ = nullptr;
     QPlainTextEdit* dayText_ = nullptr;
     QComboBox* colour_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/edit_pages.h"
 
 #include "app/file_drop.h"
+#include "app/photo_crop_editor.h"
 #include "core/date_text.h"
 #include "core/date_value.h"
 #include "core/strings.h"
@@ -9,6 +10,7 @@
 #include "widgets/qt/image_control.h"
 #include "widgets/qt/list_controls.h"
 #include "widgets/qt/owner_paint.h"
+#include "widgets/qt/photo_crop_view.h"
 #include "widgets/qt/pictures.h"
 
 #include <QComboBox>
@@ -103,12 +105,11 @@ void CFotoEditPage::onInitDialog() {
     filling_ = true;
     setControlText(1002, QStringLiteral("<b> ") + QString::fromStdString(monthName(month_ - 1)));
     setControlText(1043, QString::fromStdString(values_.text));
-    preview_ = placePhotoPreview(*this, 1004);
-    showPhoto(preview_, values_.photo);
-    acceptPhotoDrop(preview_, [this](const std::string& path) {
-        values_.photo = path;
-        showPhoto(preview_, values_.photo);
-    });
+    cropEditor_ = placeCropEditor(*this, 1004, photoAspect_, values_.photo, values_.crop);
+    acceptPhotoDrop(cropEditor_ != nullptr ? cropEditor_->preview() : nullptr,
+                    [this](const std::string& path) {
+                        changePhoto(values_.photo, values_.crop, cropEditor_, path);
+                    });
     list_ = qobject_cast<CNewListCtrl3*>(control(1019));
     dayText_ = qobject_cast<QPlainTextEdit*>(control(1020));
     colour_ = qobject_cast<QComboBox*>(control(1034));
@@ -257,12 +258,10 @@ void CFotoEditPage::dayColourChanged(int index) {
 void CFotoEditPage::onCommand(int id) {
     if (id == 1005) {
         if (const auto path = askForPhoto(photos_, values_.photo)) {
-            values_.photo = *path;
-            showPhoto(preview_, values_.photo);
+            changePhoto(values_.photo, values_.crop, cropEditor_, *path);
         }
     } else if (id == 1009) {
-        values_.photo.clear();
-        showPhoto(preview_, values_.photo);
+        changePhoto(values_.photo, values_.crop, cropEditor_, std::string());
     } else {
         CBgPropertyPage::onCommand(id);
     }

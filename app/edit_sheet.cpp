@@ -7,6 +7,7 @@
 #include "core/translation.h"
 #include "document/program_folder.h"
 #include "platform/qt_image_decoder.h"
+#include "render/photo_crop_edit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +18,7 @@ namespace veltrano {
 namespace {
 
 constexpr const char* kSheetCaption = "Monat bearbeiten";
+constexpr Size kA4Millimetres{210, 297};
 
 GeneralValues generalValues(const CalendarDocument& document) {
     GeneralValues values;
@@ -28,6 +30,7 @@ GeneralValues generalValues(const CalendarDocument& document) {
     values.titlePhoto = document.titlePhoto;
     values.fontSize = document.fontSize;
     values.weekNumbers = document.weekNumbers;
+    values.titleCrop = document.photoCrop[kTitlePhotoPage];
     return values;
 }
 
@@ -38,6 +41,7 @@ MonthValues monthValues(const CalendarDocument& document, int m) {
     values.text = document.monthText[i];
     values.dayText = document.dayText[i];
     values.dayColour = document.dayColour[i];
+    values.crop = document.photoCrop[i];
     return values;
 }
 
@@ -57,10 +61,14 @@ EditSheet::EditSheet(const CalendarDocument& document, QWidget* owner, int start
       year_(year < 0 ? static_cast<std::int32_t>(currentDate().year) : year) {
     general_ = static_cast<CMonthEditPage*>(
         sheet_.addPage(std::make_unique<CMonthEditPage>(generalValues(document), photos)));
+    // The pages' photo area as printed on A4, where most calendars go.
+    const double aspect = photoAreaAspect(kA4Millimetres, document.margins);
+    general_->setPhotoAreaAspect(aspect);
     for (int m = 0; m < kMonthCount; ++m) {
         months_[static_cast<std::size_t>(m)] =
             static_cast<CFotoEditPage*>(sheet_.addPage(std::make_unique<CFotoEditPage>(
                 monthTabTitle(m), m + 1, year_, monthValues(document, m), photos)));
+        months_[static_cast<std::size_t>(m)]->setPhotoAreaAspect(aspect);
     }
     if (!sheet_.setActivePage(startPage)) {
         sheet_.setActivePage(0);
@@ -75,6 +83,7 @@ bool EditSheet::finish(CalendarDocument& document) const {
         const auto i = static_cast<std::size_t>(m);
         const MonthValues& values = months_[i]->values();
         setPagePhoto(document, m, values.photo);
+        document.photoCrop[i] = values.crop;
         document.monthText[i] = values.text;
         document.dayText[i] = values.dayText;
         document.dayColour[i] = values.dayColour;
@@ -86,6 +95,7 @@ bool EditSheet::finish(CalendarDocument& document) const {
     document.margins = values.margins;
     document.titleText = values.titleText;
     setPagePhoto(document, kTitlePhotoPage, values.titlePhoto);
+    document.photoCrop[kTitlePhotoPage] = values.titleCrop;
     document.fontSize = values.fontSize;
     document.weekNumbers = values.weekNumbers;
     return true;

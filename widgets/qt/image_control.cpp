@@ -37,13 +37,15 @@ bool CImageControl::showFile(const std::string& path) {
     pendingTicket_ = 0;
     // The pixels held need not exceed the box at the screen's pixels: the
     // preview never enlarges.
-    const Size box = devicePixelBox();
+    const Size box = decodeBox();
     if (loader_ != nullptr) {
         pendingTicket_ = loader_->request(path, box, *this);
         repaint();
+        emit imageChanged();
         return true;
     }
     image_ = decoder_->decode(path, box);
+    emit imageChanged();
     if (!image_) {
         update();
         return false;
@@ -59,6 +61,7 @@ void CImageControl::photoArrived(std::uint64_t ticket, DecodedImage photo) {
     pendingTicket_ = 0;
     image_ = std::move(photo);
     update();
+    emit imageChanged();
 }
 
 void CImageControl::clear() {
@@ -66,6 +69,7 @@ void CImageControl::clear() {
     path_.clear();
     pendingTicket_ = 0;
     repaint();
+    emit imageChanged();
 }
 
 Size CImageControl::devicePixelBox() const {

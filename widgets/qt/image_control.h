@@ -47,13 +47,21 @@ class CImageControl : public QAbstractButton, private PhotoReceiver {
     // Everything the control shows, as it is copied to the screen.
     QImage render() const;
 
+  signals:
+    // The photo shown changed: it arrived, was replaced or was dropped.
+    void imageChanged();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The size the photo is decoded for, in device pixels: the control's own.
+    virtual Size decodeBox() const { return devicePixelBox(); }
+    // The control's size in device pixels of its screen.
+    Size devicePixelBox() const;
+    // The photo shown; null without one.
+    const Picture* picture() const { return image_.picture.get(); }
 
   private:
     void photoArrived(std::uint64_t ticket, DecodedImage photo) override;
-    // The control's size in device pixels of its screen.
-    Size devicePixelBox() const;
 
     std::unique_ptr<ImageDecoder> ownDecoder_;
     const ImageDecoder* decoder_;
