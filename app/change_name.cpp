@@ -44,10 +44,15 @@ std::string changeName(const CalendarDocument& before, const CalendarDocument& a
     addDayChanges(list, before, after);
     for (int m = 0; m < kMonthCount; ++m) {
         list.add(before.monthText[m] != after.monthText[m], kCaption, {monthName(m)});
-        list.add(before.monthPhoto[m] != after.monthPhoto[m], kPhoto, {monthName(m)});
+        // A new photo drops its chosen part: one change, named by the photo.
+        const bool photo = before.monthPhoto[m] != after.monthPhoto[m];
+        list.add(photo || before.photoCrop[m] != after.photoCrop[m], photo ? kPhoto : kCrop,
+                 {monthName(m)});
     }
     list.add(before.titleText != after.titleText, kTitleText);
-    list.add(before.titlePhoto != after.titlePhoto, kTitlePhoto);
+    const bool titlePhoto = before.titlePhoto != after.titlePhoto;
+    list.add(titlePhoto || before.photoCrop[kTitlePhotoPage] != after.photoCrop[kTitlePhotoPage],
+             titlePhoto ? kTitlePhoto : kTitleCrop);
     list.add(before.showHolidays != after.showHolidays, kHolidays);
     list.add(before.region != after.region, kRegion);
     list.add(before.dayFrames != after.dayFrames, kDayFrames);

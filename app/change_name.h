@@ -26,6 +26,8 @@ inline constexpr int kEditSheet = 29816;
 inline constexpr int kMultiDay = 29817;
 inline constexpr int kBirthdays = 29818;
 inline constexpr int kClearAll = 29819;
+inline constexpr int kCrop = 29879; // "Bildausschnitt %s": month name
+inline constexpr int kTitleCrop = 29880;
 } // namespace change_text
 
 // The step's name for the change from before to after; commandName when more

@@ -261,6 +261,8 @@ constexpr StringTableEntry kStrings[] = {
     {29876, "Zoom"},
     {29877, "Zurücksetzen"},
     {29878, "Wieder das ganze Foto zeigen"},
+    {29879, "Bildausschnitt %s"},
+    {29880, "Bildausschnitt Titelblatt"},
     {29900, "nicht gefunden"},
     {29901, "kann nicht gelesen werden"},
     {29920, "Tage mit Text: %d"},

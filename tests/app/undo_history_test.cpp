@@ -83,6 +83,18 @@ TEST_F(UndoHistoryTest, StepsAreNamedByTheOneThingChanged) {
         {[](CalendarDocument& d) { d.monthPhoto[11] = "x.jpg"; }, "Foto Dezember"},
         {[](CalendarDocument& d) { d.titleText = "x"; }, "Titeltext"},
         {[](CalendarDocument& d) { d.titlePhoto = "x.jpg"; }, "Titelfoto"},
+        {[](CalendarDocument& d) {
+             d.photoCrop[4] = {0, 0, 5000, 5000};
+         },
+         "Bildausschnitt Mai"},
+        {[](CalendarDocument& d) {
+             d.monthPhoto[4] = "x.jpg", d.photoCrop[4] = {0, 0, 9, 9};
+         },
+         "Foto Mai"},
+        {[](CalendarDocument& d) {
+             d.photoCrop[kTitlePhotoPage] = {0, 0, 5000, 5000};
+         },
+         "Bildausschnitt Titelblatt"},
         {[](CalendarDocument& d) { d.showHolidays = 0; }, "Feiertage anzeigen"},
         {[](CalendarDocument& d) { d.region = 3; }, "Region"},
         {[](CalendarDocument& d) { d.dayFrames = 1; }, "Tagesrahmen"},
