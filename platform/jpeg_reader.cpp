@@ -1,7 +1,9 @@
 #include "platform/jpeg_reader.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include <jpeglib.h>
@@ -149,6 +151,82 @@ bool decodeInto(Decompressor& d, int eighths, QImage& image, std::vector<JSAMPLE
     return !d.errors.cutShort;
 }
 
+// Output pixels [first, end) covering stored pixels [from, to) at n/8.
+struct OutputSpan {
+    JDIMENSION first = 0;
+    JDIMENSION end = 0;
+};
+
+OutputSpan scaledSpan(std::int32_t from, std::int32_t to, int eighths) {
+    return OutputSpan{static_cast<JDIMENSION>(std::int64_t{from} * eighths / 8),
+                      static_cast<JDIMENSION>((std::int64_t{to} * eighths + 7) / 8)};
+}
+
+// Decodes the region's rows and columns only into image (allocated here). The
+// library widens the columns to whole blocks; the extra ones are left out.
+bool decodeRegionInto(Decompressor& d, int eighths, const Rect& region, QImage& image,
+                      std::vector<JSAMPLE>& row) {
+    if (setjmp(d.errors.jump)) {
+        return false;
+    }
+    if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK) {
+        return false;
+    }
+    const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
+    d.info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+    d.info.scale_num = static_cast<unsigned>(eighths);
+    d.info.scale_denom = 8;
+    d.info.dct_method = JDCT_ISLOW;
+    jpeg_start_decompress(&d.info);
+    OutputSpan columns = scaledSpan(region.left, region.right, eighths);
+    OutputSpan rows = scaledSpan(region.top, region.bottom, eighths);
+    columns.end = std::min(columns.end, d.info.output_width);
+    rows.end = std::min(rows.end, d.info.output_height);
+    if (columns.first >= columns.end || rows.first >= rows.end) {
+        return false;
+    }
+    JDIMENSION cropLeft = columns.first;
+    JDIMENSION cropWidth = columns.end - columns.first;
+    jpeg_crop_scanline(&d.info, &cropLeft, &cropWidth);
+    const JDIMENSION skipLeft = columns.first - cropLeft;
+    image = QImage(static_cast<int>(columns.end - columns.first),
+                   static_cast<int>(rows.end - rows.first), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return false;
+    }
+    row.resize(std::size_t{d.info.output_width} * 4);
+    if (rows.first > 0 && jpeg_skip_scanlines(&d.info, rows.first) != rows.first) {
+        return false;
+    }
+    for (JDIMENSION y = rows.first; y < rows.end && !d.errors.cutShort; ++y) {
+        JSAMPROW target = row.data();
+        if (jpeg_read_scanlines(&d.info, &target, 1) != 1) {
+            return false;
+        }
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y - rows.first)));
+        const JSAMPLE* first = row.data() + std::size_t{skipLeft} * 4;
+        if (cmyk) {
+            cmykRowToRgb(first, line, static_cast<JDIMENSION>(image.width()));
+        } else {
+            std::memcpy(line, first, static_cast<std::size_t>(image.width()) * 4);
+        }
+    }
+    // The rows below the region are not needed; the decoder is given up.
+    const bool complete = !d.errors.cutShort;
+    jpeg_abort_decompress(&d.info);
+    return complete;
+}
+
+// image at exactly `wanted`; as it is when `wanted` has no area.
+QImage shrunkTo(QImage image, Size wanted) {
+    if (!image.isNull() && wanted.width > 0 && wanted.height > 0 &&
+        image.size() != QSize(wanted.width, wanted.height)) {
+        image = image.scaled(wanted.width, wanted.height, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    }
+    return image;
+}
+
 } // namespace
 
 bool readJpegHeader(const QByteArray& data, JpegHeader& header) {
@@ -183,12 +261,30 @@ QImage decodeJpeg(const QByteArray& data, Size wanted) {
             return {};
         }
     }
-    if (wanted.width > 0 && wanted.height > 0 &&
-        image.size() != QSize(wanted.width, wanted.height)) {
-        image = image.scaled(wanted.width, wanted.height, Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
+    return shrunkTo(std::move(image), wanted);
+}
+
+QImage decodeJpegRegion(const QByteArray& data, Rect region, Size wanted) {
+    JpegHeader header;
+    if (!readJpegHeader(data, header)) {
+        return {};
     }
-    return image;
+    region = Rect{std::max(region.left, 0), std::max(region.top, 0),
+                  std::min(region.right, header.stored.width),
+                  std::min(region.bottom, header.stored.height)};
+    if (region.isEmpty()) {
+        return {};
+    }
+    QImage image;
+    std::vector<JSAMPLE> row;
+    {
+        Decompressor d(data);
+        const Size part{region.width(), region.height()};
+        if (!decodeRegionInto(d, scaleEighths(part, wanted), region, image, row)) {
+            return {};
+        }
+    }
+    return shrunkTo(std::move(image), wanted);
 }
 
 } // namespace veltrano

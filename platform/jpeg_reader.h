@@ -37,4 +37,13 @@ std::int64_t jpegDecodingBytes(const JpegHeader& header, Size wanted);
 // does not count against a photo.
 QImage decodeJpeg(const QByteArray& data, Size wanted);
 
+// Decodes only `region` of the JPEG in data (stored pixels, as stored before
+// EXIF turning; cut to the image), reduced by DCT scaling to the smallest
+// size no smaller than `wanted` and shrunk smoothly to exactly `wanted` (no
+// area: the region's own size). Rows above and below the region are skipped
+// and columns beside it are not converted, so a small part of a large photo
+// costs little. A null image as decodeJpeg gives, and for a region without
+// area.
+QImage decodeJpegRegion(const QByteArray& data, Rect region, Size wanted);
+
 } // namespace veltrano
