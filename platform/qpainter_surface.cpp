@@ -90,10 +90,15 @@ void installFontSubstitutions() {
 }
 
 QImagePicture::QImagePicture(QImage image)
-    : image_(std::move(image)), width_(image_.width()), height_(image_.height()) {}
+    : image_(std::move(image)), width_(image_.width()),
+      height_(image_.height()), part_{0, 0, width_, height_} {}
 
 QImagePicture::QImagePicture(QImage image, int reportedWidth, int reportedHeight)
-    : image_(std::move(image)), width_(reportedWidth), height_(reportedHeight) {}
+    : image_(std::move(image)), width_(reportedWidth),
+      height_(reportedHeight), part_{0, 0, width_, height_} {}
+
+QImagePicture::QImagePicture(QImage image, int reportedWidth, int reportedHeight, const Rect& part)
+    : image_(std::move(image)), width_(reportedWidth), height_(reportedHeight), part_(part) {}
 
 QPainterSurface::QPainterSurface(QPainter& painter)
     : QPainterSurface(painter, painter.device() ? painter.device()->logicalDpiX() : 96,
@@ -291,10 +296,15 @@ void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest
     }
     const QImage& pixels = qtPicture->pixels();
     // Source coordinates are in the picture's declared size; the pixels may
-    // be fewer.
-    const double kx = static_cast<double>(pixels.width()) / picture.width();
-    const double ky = static_cast<double>(pixels.height()) / picture.height();
-    const QRectF from(source.left * kx, source.top * ky, source.width() * kx, source.height() * ky);
+    // be fewer, and may show only a part of it.
+    const Rect held = qtPicture->heldPart();
+    if (held.isEmpty()) {
+        return;
+    }
+    const double kx = static_cast<double>(pixels.width()) / held.width();
+    const double ky = static_cast<double>(pixels.height()) / held.height();
+    const QRectF from((source.left - held.left) * kx, (source.top - held.top) * ky,
+                      source.width() * kx, source.height() * ky);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (transparent) {
         painter_.drawImage(QRectF(toQRect(dest)), withoutColour(pixels, *transparent), from);

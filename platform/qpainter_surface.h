@@ -25,6 +25,9 @@ void installFontSubstitutions();
 class QtPicture : public Picture {
   public:
     virtual const QImage& pixels() const = 0;
+    // The part of the picture (in its reported coordinates) that the pixels
+    // show: by default all of it.
+    virtual Rect heldPart() const { return Rect{0, 0, width(), height()}; }
 };
 
 // A QtPicture holding a QImage, by default reporting the image's own size.
@@ -32,14 +35,18 @@ class QImagePicture : public QtPicture {
   public:
     explicit QImagePicture(QImage image);
     QImagePicture(QImage image, int reportedWidth, int reportedHeight);
+    // Pixels of only `part` of a picture of the reported size.
+    QImagePicture(QImage image, int reportedWidth, int reportedHeight, const Rect& part);
     int width() const override { return width_; }
     int height() const override { return height_; }
     const QImage& pixels() const override { return image_; }
+    Rect heldPart() const override { return part_; }
 
   private:
     QImage image_;
     int width_;
     int height_;
+    Rect part_;
 };
 
 // Draws on an active QPainter whose transformation is the identity, so that

@@ -3,6 +3,7 @@
 #include "platform/heif_reader.h"
 #include "platform/jpeg_reader.h"
 #include "platform/qpainter_surface.h"
+#include "render/photo_crop_place.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -116,6 +117,56 @@ DecodedImage decodeJpegPhoto(const QByteArray& data, Size box, std::int64_t memo
     return pictureOf(turnedUpright(decodeJpeg(data, wantedStored), transformation), own);
 }
 
+// The rectangle of the stored (unturned) image that becomes `part` of the
+// upright one, for an image stored as `stored`: the turning undone, the
+// quarter turn clockwise first, then the mirroring.
+Rect storedRegion(const Rect& part, Size stored, QImageIOHandler::Transformations transformation) {
+    Rect region = part;
+    if (turnsSideways(transformation)) {
+        region = Rect{part.top, stored.height - part.right, part.bottom, stored.height - part.left};
+    }
+    if (transformation.testFlag(QImageIOHandler::TransformationMirror)) {
+        region = Rect{stored.width - region.right, region.top, stored.width - region.left,
+                      region.bottom};
+    }
+    if (transformation.testFlag(QImageIOHandler::TransformationFlip)) {
+        region = Rect{region.left, stored.height - region.bottom, region.right,
+                      stored.height - region.top};
+    }
+    return region;
+}
+
+// Only the rows and columns of the shown part, at the pixels box needs for it.
+DecodedImage decodeJpegPart(const QByteArray& data, Size box, const PhotoCrop& crop,
+                            std::int64_t memoryLimit) {
+    JpegHeader header;
+    if (!readJpegHeader(data, header) || !withinSizeLimits(header.stored)) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    const QImageIOHandler::Transformations transformation = exifTransformation(data);
+    const bool sideways = turnsSideways(transformation);
+    const Size own = sideways ? transposed(header.stored) : header.stored;
+    const Rect part = cropSourceRect(own.width, own.height, crop);
+    const Size wanted = decodedPixelSize(Size{part.width(), part.height()}, box);
+    const Size wantedStored = sideways ? transposed(wanted) : wanted;
+    const Rect region = storedRegion(part, header.stored, transformation);
+    JpegHeader regionHeader = header;
+    regionHeader.stored = Size{region.width(), region.height()};
+    if (jpegDecodingBytes(regionHeader, wantedStored) +
+            std::int64_t{wanted.width} * wanted.height * kBytesPerPixel >
+        memoryLimit) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    QImage image = turnedUpright(decodeJpegRegion(data, region, wantedStored), transformation);
+    if (image.isNull()) {
+        return failure(PhotoProblem::Unreadable);
+    }
+    const Size pixels{image.width(), image.height()};
+    return DecodedImage{
+        std::make_unique<QImagePicture>(std::move(image), own.width, own.height, part), pixels,
+        PhotoProblem::None};
+}
+
 DecodedImage decodeHeifPhoto(const QByteArray& data, Size box, std::int64_t memoryLimit) {
     Size own;
     if (!readHeifSize(data, own) || !withinSizeLimits(own)) {
@@ -216,6 +267,24 @@ DecodedImage QtImageDecoder::decode(const std::string& path, Size box) const {
         return failure(problem);
     }
     return decodeData(data, box);
+}
+
+DecodedImage QtImageDecoder::decodePart(const std::string& path, Size box,
+                                        const PhotoCrop& crop) const {
+    if (!crop.isSet()) {
+        return decode(path, box);
+    }
+    QByteArray data;
+    FileStamp stamp;
+    PhotoProblem problem = PhotoProblem::None;
+    if (!readPhotoFile(path, data, stamp, problem)) {
+        return failure(problem);
+    }
+    // Other formats are read whole anyway: they are cut when drawn.
+    if (isJpeg(data)) {
+        return decodeJpegPart(data, box, crop, memoryLimit_);
+    }
+    return decodeData(data, decodeBoxForCrop(box, crop));
 }
 
 DecodedImage QtImageDecoder::decodeData(const QByteArray& data, Size box) const {

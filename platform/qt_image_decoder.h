@@ -55,6 +55,9 @@ class QtImageDecoder : public ImageDecoder {
     explicit QtImageDecoder(std::int64_t memoryLimit = kDefaultMemoryLimit);
 
     DecodedImage decode(const std::string& path, Size box) const override;
+    // JPEG files decode only the part's rows and columns; others decode whole.
+    DecodedImage decodePart(const std::string& path, Size box,
+                            const PhotoCrop& crop) const override;
     // The same for a file already read into memory (virtual so that tests
     // can change the file while it is being decoded).
     virtual DecodedImage decodeData(const QByteArray& data, Size box) const;

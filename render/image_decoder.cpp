@@ -1,11 +1,17 @@
 #include "render/image_decoder.h"
 
 #include "core/strings.h"
+#include "render/photo_crop_place.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace veltrano {
+
+DecodedImage ImageDecoder::decodePart(const std::string& path, Size box,
+                                      const PhotoCrop& crop) const {
+    return decode(path, decodeBoxForCrop(box, crop));
+}
 
 std::string photoProblemText(PhotoProblem problem) {
     switch (problem) {

@@ -6,6 +6,7 @@
 // pixels are only as many as the drawing needs, so that large photos cost
 // little memory and time.
 
+#include "document/photo_crop.h"
 #include "render/drawing_surface.h"
 
 #include <cstdint>
@@ -40,6 +41,13 @@ class ImageDecoder {
     // absurd or beyond the decoder's memory limit give no picture and say why
     // in `problem`. Never throws; safe to call from several threads at once.
     virtual DecodedImage decode(const std::string& path, Size box) const = 0;
+
+    // Decodes for drawing the part `crop` of the photo into a box of `box`
+    // pixels. The picture reports the whole photo's size, as decode's does,
+    // and draws that part with enough pixels; it may hold nothing of the rest.
+    // An unset crop is decode(path, box). This default decodes the whole photo
+    // large enough for the part (see decodeBoxForCrop).
+    virtual DecodedImage decodePart(const std::string& path, Size box, const PhotoCrop& crop) const;
 };
 
 // The short reason shown beside a photo's file name, in the current language:

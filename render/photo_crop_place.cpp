@@ -23,7 +23,7 @@ std::int32_t grown(std::int32_t side, std::int32_t part) {
 
 } // namespace
 
-PhotoPlacement placePhoto(const Rect& box, std::int32_t w, std::int32_t h, const PhotoCrop& crop) {
+Rect cropSourceRect(std::int32_t w, std::int32_t h, const PhotoCrop& crop) {
     Rect source{0, 0, w, h};
     if (crop.isSet() && w > 0 && h > 0) {
         source = Rect{cropPixel(crop.left, w), cropPixel(crop.top, h), cropPixel(crop.right, w),
@@ -34,6 +34,11 @@ PhotoPlacement placePhoto(const Rect& box, std::int32_t w, std::int32_t h, const
         if (source.height() == 0)
             source.bottom < h ? ++source.bottom : --source.top;
     }
+    return source;
+}
+
+PhotoPlacement placePhoto(const Rect& box, std::int32_t w, std::int32_t h, const PhotoCrop& crop) {
+    const Rect source = cropSourceRect(w, h, crop);
     const Rect dest = fitImageRect(box, source.width(), source.height());
     if (dest.isEmpty())
         return PhotoPlacement{};

@@ -13,6 +13,10 @@ struct PhotoPlacement {
     Rect source; // in the picture's own pixel coordinates (width() × height())
 };
 
+// The pixels of a photo of w × h that crop shows, in the photo's own
+// coordinates; at least one pixel a side. The whole photo when crop is unset.
+Rect cropSourceRect(std::int32_t w, std::int32_t h, const PhotoCrop& crop);
+
 // The shown part of a photo of w × h, scaled to box with its proportions kept
 // and centred, as fitImageRect places a whole photo. An unset crop shows the
 // whole photo, exactly as fitImageRect places it. A photo or box without area

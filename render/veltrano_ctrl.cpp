@@ -164,18 +164,19 @@ void CVeltranoCtrl::ensurePhoto(Size box) {
 }
 
 const Picture* CVeltranoCtrl::photoFor(Size box, DecodedImage& temporary) {
+    // A chosen part is decoded on its own; the cached photo is the whole one.
     if (!photo_) {
         // Nothing cached (not decoded yet, under way, or failed): decode for
         // this drawing.
         if (decoder_ != nullptr && !photoPath.empty() && box.width > 0 && box.height > 0) {
-            temporary = decoder_->decode(photoPath, box);
+            temporary = decoder_->decodePart(photoPath, box, photoCrop);
         }
         return temporary.picture.get();
     }
-    if (holdsEnough(photo_, box) || decoder_ == nullptr) {
+    if (holdsEnough(photo_, decodeBoxForCrop(box, photoCrop)) || decoder_ == nullptr) {
         return photo_.picture.get();
     }
-    temporary = decoder_->decode(photoPath, box);
+    temporary = decoder_->decodePart(photoPath, box, photoCrop);
     return temporary ? temporary.picture.get() : photo_.picture.get();
 }
 
@@ -217,7 +218,7 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect gridArea{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
-    const Size pixels = decodeBoxForCrop(printBoxPixels(*surface, photoBox), photoCrop);
+    const Size pixels = printBoxPixels(*surface, photoBox);
     surface->save();
     DecodedImage printCopy;
     if (const Picture* picture = photoFor(pixels, printCopy)) {
@@ -255,9 +256,9 @@ void CVeltranoCtrl::drawTitlePage(PrintJob& job, const Rect& rect,
     const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect textArea = Rect{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
-    const Size pixels = decodeBoxForCrop(printBoxPixels(*surface, photoBox), titleCrop);
+    const Size pixels = printBoxPixels(*surface, photoBox);
     if (!titlePhotoPath.empty() && decoder_ != nullptr && pixels.width > 0 && pixels.height > 0) {
-        const DecodedImage titlePhoto = decoder_->decode(titlePhotoPath, pixels);
+        const DecodedImage titlePhoto = decoder_->decodePart(titlePhotoPath, pixels, titleCrop);
         if (titlePhoto) {
             drawPlacedPhoto(*surface, *titlePhoto.picture, photoBox, titleCrop);
         }

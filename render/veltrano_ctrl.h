@@ -95,9 +95,9 @@ class CVeltranoCtrl : public MonthGridData, private PhotoReceiver {
     // Asks the loader for the photo when the thumbnail lacks it or a sharp
     // enough copy of it, unless that request is already under way.
     void requestPhoto(Size box);
-    // The cached photo when it has enough pixels for box, else a photo
-    // decoded for this drawing only (kept in `temporary`), so that printing
-    // never keeps a print-size photo per page.
+    // The cached photo when it has enough pixels for its shown part to fill
+    // box, else that part decoded for this drawing only (kept in `temporary`),
+    // so that printing never keeps a print-size photo per page.
     const Picture* photoFor(Size box, DecodedImage& temporary);
     void ensurePhoto(Size box);
 

@@ -1,5 +1,6 @@
 #include "platform/qpainter_surface.h"
 #include "platform/qt_image_decoder.h"
+#include "render/photo_crop_place.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -152,6 +154,58 @@ TEST_F(QtImageDecoderTest, TurnedPhotosStandUprightWithTurnedSize) {
         // The stored left half (red) is on top once turned clockwise.
         EXPECT_GT(pixelAt(decoded, 0.5, 0.1).red(), 200) << box;
         EXPECT_GT(pixelAt(decoded, 0.5, 0.9).blue(), 200) << box;
+    }
+}
+
+// Four colours, one per quadrant: shows which part of a photo was decoded.
+QImage quadrantColours(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            image.setPixel(x, y, colours[(y < h / 2 ? 0 : 2) + (x < w / 2 ? 0 : 1)]);
+        }
+    }
+    return image;
+}
+
+TEST_F(QtImageDecoderTest, APartOfATurnedJpegDecodesOnlyThatPartUpright) {
+    const QByteArray jpeg = encode(quadrantColours(640, 480), "JPG", 95);
+    const QtImageDecoder decoder;
+    const PhotoCrop crop{5500, 1000, 9500, 4000}; // inside the upright top right quadrant
+    const Size box{100, 100};
+    for (const int orientation : {1, 2, 3, 5, 6, 8}) {
+        const std::string path = write("teil.jpg", withExifOrientation(jpeg, orientation));
+        const DecodedImage whole = decoder.decode(path, Size{});
+        const DecodedImage part = decoder.decodePart(path, box, crop);
+        ASSERT_TRUE(whole && part) << orientation;
+        EXPECT_EQ(part.picture->width(), whole.picture->width()) << orientation;
+        EXPECT_EQ(part.picture->height(), whole.picture->height()) << orientation;
+        const Rect shown = cropSourceRect(whole.picture->width(), whole.picture->height(), crop);
+        EXPECT_EQ(part.pixels, decodedPixelSize(Size{shown.width(), shown.height()}, box));
+        // Drawn, the part shows nothing but that quadrant's colour.
+        QImage drawn(box.width, box.height, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        {
+            QPainter painter(&drawn);
+            QPainterSurface surface(painter);
+            drawPlacedPhoto(surface, *part.picture, Rect{0, 0, box.width, box.height}, crop);
+        }
+        const QColor expected = pixelAt(whole, 0.75, 0.25);
+        const Rect dest = placePhoto(Rect{0, 0, box.width, box.height}, whole.picture->width(),
+                                     whole.picture->height(), crop)
+                              .dest;
+        for (const QPoint at :
+             {QPoint(dest.left + 1, dest.top + 1), QPoint(dest.right - 2, dest.bottom - 2),
+              QPoint((dest.left + dest.right) / 2, (dest.top + dest.bottom) / 2)}) {
+            const QColor seen = drawn.pixelColor(at);
+            EXPECT_LT(std::abs(seen.red() - expected.red()) +
+                          std::abs(seen.green() - expected.green()) +
+                          std::abs(seen.blue() - expected.blue()),
+                      90)
+                << "orientation " << orientation << " at " << at.x() << "," << at.y() << " "
+                << seen.name().toStdString() << " not " << expected.name().toStdString();
+        }
     }
 }
 
