@@ -110,21 +110,31 @@ void cmykRowToRgb(const JSAMPLE* in, QRgb* out, JDIMENSION width) {
     }
 }
 
+// Reads the header and starts decompressing at n/8 into BGRX pixels, or CMYK
+// ones for CMYK files. Errors leave through the caller's setjmp.
+bool startDecompress(Decompressor& d, int eighths, bool& cmyk) {
+    if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK) {
+        return false;
+    }
+    cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
+    d.info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+    d.info.scale_num = static_cast<unsigned>(eighths);
+    d.info.scale_denom = 8;
+    d.info.dct_method = JDCT_ISLOW;
+    jpeg_start_decompress(&d.info);
+    return true;
+}
+
 // Decodes into image (allocated here at the output size). False on any error
 // or when the data ended early.
 bool decodeInto(Decompressor& d, int eighths, QImage& image, std::vector<JSAMPLE>& row) {
     if (setjmp(d.errors.jump)) {
         return false;
     }
-    if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK) {
+    bool cmyk = false;
+    if (!startDecompress(d, eighths, cmyk)) {
         return false;
     }
-    const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
-    d.info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
-    d.info.scale_num = static_cast<unsigned>(eighths);
-    d.info.scale_denom = 8;
-    d.info.dct_method = JDCT_ISLOW;
-    jpeg_start_decompress(&d.info);
     image = QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
                    QImage::Format_RGB32);
     if (image.isNull()) {
@@ -169,15 +179,10 @@ bool decodeRegionInto(Decompressor& d, int eighths, const Rect& region, QImage& 
     if (setjmp(d.errors.jump)) {
         return false;
     }
-    if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK) {
+    bool cmyk = false;
+    if (!startDecompress(d, eighths, cmyk)) {
         return false;
     }
-    const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
-    d.info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
-    d.info.scale_num = static_cast<unsigned>(eighths);
-    d.info.scale_denom = 8;
-    d.info.dct_method = JDCT_ISLOW;
-    jpeg_start_decompress(&d.info);
     OutputSpan columns = scaledSpan(region.left, region.right, eighths);
     OutputSpan rows = scaledSpan(region.top, region.bottom, eighths);
     columns.end = std::min(columns.end, d.info.output_width);

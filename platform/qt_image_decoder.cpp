@@ -98,14 +98,33 @@ QImageIOHandler::Transformations exifTransformation(const QByteArray& data) {
     return reader.transformation();
 }
 
-DecodedImage decodeJpegPhoto(const QByteArray& data, Size box, std::int64_t memoryLimit) {
+// A JPEG's header with how it is turned upright and its size then.
+struct UprightJpeg {
     JpegHeader header;
-    if (!readJpegHeader(data, header) || !withinSizeLimits(header.stored)) {
+    QImageIOHandler::Transformations transformation;
+    Size own;
+};
+
+// False when data is no readable JPEG or its size is beyond the limits.
+bool readUprightJpeg(const QByteArray& data, UprightJpeg& jpeg) {
+    if (!readJpegHeader(data, jpeg.header) || !withinSizeLimits(jpeg.header.stored)) {
+        return false;
+    }
+    jpeg.transformation = exifTransformation(data);
+    jpeg.own =
+        turnsSideways(jpeg.transformation) ? transposed(jpeg.header.stored) : jpeg.header.stored;
+    return true;
+}
+
+DecodedImage decodeJpegPhoto(const QByteArray& data, Size box, std::int64_t memoryLimit) {
+    UprightJpeg jpeg;
+    if (!readUprightJpeg(data, jpeg)) {
         return failure(PhotoProblem::Unreadable);
     }
-    const QImageIOHandler::Transformations transformation = exifTransformation(data);
+    const JpegHeader& header = jpeg.header;
+    const QImageIOHandler::Transformations transformation = jpeg.transformation;
     const bool sideways = turnsSideways(transformation);
-    const Size own = sideways ? transposed(header.stored) : header.stored;
+    const Size own = jpeg.own;
     const Size wanted = decodedPixelSize(own, box);
     const Size wantedStored = sideways ? transposed(wanted) : wanted;
     const std::int64_t turning = transformation == QImageIOHandler::TransformationNone
@@ -139,32 +158,30 @@ Rect storedRegion(const Rect& part, Size stored, QImageIOHandler::Transformation
 // Only the rows and columns of the shown part, at the pixels box needs for it.
 DecodedImage decodeJpegPart(const QByteArray& data, Size box, const PhotoCrop& crop,
                             std::int64_t memoryLimit) {
-    JpegHeader header;
-    if (!readJpegHeader(data, header) || !withinSizeLimits(header.stored)) {
+    UprightJpeg jpeg;
+    if (!readUprightJpeg(data, jpeg)) {
         return failure(PhotoProblem::Unreadable);
     }
-    const QImageIOHandler::Transformations transformation = exifTransformation(data);
-    const bool sideways = turnsSideways(transformation);
-    const Size own = sideways ? transposed(header.stored) : header.stored;
-    const Rect part = cropSourceRect(own.width, own.height, crop);
+    const bool sideways = turnsSideways(jpeg.transformation);
+    const Rect part = cropSourceRect(jpeg.own.width, jpeg.own.height, crop);
     const Size wanted = decodedPixelSize(Size{part.width(), part.height()}, box);
     const Size wantedStored = sideways ? transposed(wanted) : wanted;
-    const Rect region = storedRegion(part, header.stored, transformation);
-    JpegHeader regionHeader = header;
+    const Rect region = storedRegion(part, jpeg.header.stored, jpeg.transformation);
+    JpegHeader regionHeader = jpeg.header;
     regionHeader.stored = Size{region.width(), region.height()};
     if (jpegDecodingBytes(regionHeader, wantedStored) +
             std::int64_t{wanted.width} * wanted.height * kBytesPerPixel >
         memoryLimit) {
         return failure(PhotoProblem::Unreadable);
     }
-    QImage image = turnedUpright(decodeJpegRegion(data, region, wantedStored), transformation);
+    QImage image = turnedUpright(decodeJpegRegion(data, region, wantedStored), jpeg.transformation);
     if (image.isNull()) {
         return failure(PhotoProblem::Unreadable);
     }
     const Size pixels{image.width(), image.height()};
     return DecodedImage{
-        std::make_unique<QImagePicture>(std::move(image), own.width, own.height, part), pixels,
-        PhotoProblem::None};
+        std::make_unique<QImagePicture>(std::move(image), jpeg.own.width, jpeg.own.height, part),
+        pixels, PhotoProblem::None};
 }
 
 DecodedImage decodeHeifPhoto(const QByteArray& data, Size box, std::int64_t memoryLimit) {
