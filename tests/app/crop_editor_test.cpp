@@ -9,6 +9,7 @@
 #include "tests/app/app_fixture.h"
 #include "tests/app/real_input.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
@@ -158,11 +159,18 @@ TEST(CropEditor, KeyboardReachesTheEditorAndMovesAndZooms) {
     EXPECT_LT(open.view->crop().top, expectedCover().top);
     pressKey(Qt::Key_Plus);
     EXPECT_LT(open.view->crop().right - open.view->crop().left, kCropScale);
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             open.editor->fillSwitch(), open.editor->zoomSlider(), open.editor->resetButton()}) {
+    const std::pair<QWidget*, const char*> next[] = {{open.editor->fillSwitch(), "Füllen"},
+                                                     {open.editor->zoomSlider(), "Zoom"},
+                                                     {open.editor->resetButton(), "Zurücksetzen"}};
+    for (const auto& [widget, name] : next) {
         pressKey(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), next);
+        EXPECT_EQ(QApplication::focusWidget(), widget);
+        // What a screen reader says on arriving there.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                  QString::fromUtf8(name));
     }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(open.view)->text(QAccessible::Name),
+              QStringLiteral("Bildausschnitt"));
 }
 
 TEST(CropEditor, ResetAndANewPhotoDropThePart) {
