@@ -95,6 +95,13 @@ QImagePicture::QImagePicture(QImage image)
 QImagePicture::QImagePicture(QImage image, int reportedWidth, int reportedHeight)
     : image_(std::move(image)), width_(reportedWidth), height_(reportedHeight) {}
 
+QImagePicture::QImagePicture(QImage image, QImage fine)
+    : image_(std::move(image)), width_(image_.width()), height_(image_.height()) {
+    if (fine.width() == 2 * width_ && fine.height() == 2 * height_) {
+        fine_ = std::move(fine);
+    }
+}
+
 QPainterSurface::QPainterSurface(QPainter& painter)
     : QPainterSurface(painter, painter.device() ? painter.device()->logicalDpiX() : 96,
                       painter.device() ? painter.device()->logicalDpiY() : 96) {}
@@ -289,13 +296,20 @@ void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest
         picture.height() <= 0 || qtPicture->pixels().isNull()) {
         return;
     }
-    const QImage& pixels = qtPicture->pixels();
+    // On a device with more pixels than units the finer pixels show the
+    // picture's lines sharp. Unless they meet the device pixel for pixel they
+    // are averaged: dropping or repeating single pixels would make a picture's
+    // thin lines uneven.
+    const qreal deviceRatio = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
+    const QImage* fine = deviceRatio > 1.0 ? qtPicture->finePixels() : nullptr;
+    const QImage& pixels = fine != nullptr ? *fine : qtPicture->pixels();
     // Source coordinates are in the picture's declared size; the pixels may
-    // be fewer.
+    // be fewer or more.
     const double kx = static_cast<double>(pixels.width()) / picture.width();
     const double ky = static_cast<double>(pixels.height()) / picture.height();
     const QRectF from(source.left * kx, source.top * ky, source.width() * kx, source.height() * ky);
-    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform,
+                           fine != nullptr && !qFuzzyCompare(deviceRatio, 2.0));
     if (transparent) {
         painter_.drawImage(QRectF(toQRect(dest)), withoutColour(pixels, *transparent), from);
     } else {

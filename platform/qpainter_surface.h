@@ -25,6 +25,9 @@ void installFontSubstitutions();
 class QtPicture : public Picture {
   public:
     virtual const QImage& pixels() const = 0;
+    // The same picture drawn at twice the resolution of pixels(), for devices
+    // with more than one pixel per unit; nullptr when there is none.
+    virtual const QImage* finePixels() const { return nullptr; }
 };
 
 // A QtPicture holding a QImage, by default reporting the image's own size.
@@ -32,12 +35,17 @@ class QImagePicture : public QtPicture {
   public:
     explicit QImagePicture(QImage image);
     QImagePicture(QImage image, int reportedWidth, int reportedHeight);
+    // A picture of image's size that has `fine` (twice as wide and high) for
+    // finer devices; a `fine` of any other size is left out.
+    QImagePicture(QImage image, QImage fine);
     int width() const override { return width_; }
     int height() const override { return height_; }
     const QImage& pixels() const override { return image_; }
+    const QImage* finePixels() const override { return fine_.isNull() ? nullptr : &fine_; }
 
   private:
     QImage image_;
+    QImage fine_;
     int width_;
     int height_;
 };
@@ -45,7 +53,9 @@ class QImagePicture : public QtPicture {
 // Draws on an active QPainter whose transformation is the identity, so that
 // device units are the painter's pixels. Anti-aliasing is used for text and
 // for ellipses and rounded corners only; rectangles and lines stay on whole
-// pixels. Pictures are stretched without smoothing. The painter's own state
+// pixels. Pictures are stretched without smoothing; a picture with finer pixels
+// draws from them where the device has more than one pixel per unit, averaged
+// where they must shrink or grow to the device. The painter's own state
 // is saved at construction and restored at destruction.
 class QPainterSurface : public DrawingSurface {
   public:
