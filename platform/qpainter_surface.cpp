@@ -107,7 +107,9 @@ QPainterSurface::QPainterSurface(QPainter& painter)
                       painter.device() ? painter.device()->logicalDpiY() : 96) {}
 
 QPainterSurface::QPainterSurface(QPainter& painter, int dpiX, int dpiY)
-    : painter_(painter), dpiX_(std::max(dpiX, 1)), dpiY_(std::max(dpiY, 1)) {
+    : painter_(painter),
+      ratio_(painter.device() ? std::max(painter.device()->devicePixelRatioF(), 1.0) : 1.0),
+      dpiX_(std::max(dpiX, 1)), dpiY_(std::max(dpiY, 1)) {
     installFontSubstitutions();
     painter_.save();
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -180,26 +182,52 @@ void QPainterSurface::excludeClip(const Rect& rect) {
     painter_.setClipRegion(region.subtracted(QRegion(toQRect(rect))), Qt::ReplaceClip);
 }
 
+int QPainterSurface::devicePixel(int v) const {
+    return static_cast<int>(std::lround(v * ratio_));
+}
+
+QRect QPainterSurface::deviceRect(const Rect& rect) const {
+    const int left = devicePixel(rect.left);
+    const int top = devicePixel(rect.top);
+    return QRect(left, top, devicePixel(rect.right) - left, devicePixel(rect.bottom) - top);
+}
+
+int QPainterSurface::linePixels(int units) const {
+    return std::max(1, static_cast<int>(std::lround(units * ratio_)));
+}
+
+// The rectangle in units whose edges fall exactly on those device pixel
+// boundaries, which the painter's own rounding then keeps.
+void QPainterSurface::fillDevicePixels(const QRect& pixels, const QColor& colour) {
+    if (pixels.isEmpty()) {
+        return;
+    }
+    painter_.fillRect(QRectF(pixels.x() / ratio_, pixels.y() / ratio_, pixels.width() / ratio_,
+                             pixels.height() / ratio_),
+                      colour);
+}
+
 // Filled and outlined on whole pixels: the interior in the brush, then the
-// pen's width along each edge inside the rectangle.
+// pen's width along each edge inside the rectangle, equally thick on all sides.
 void QPainterSurface::drawRect(const Rect& rect) {
     if (rect.isEmpty()) {
         return;
     }
     const int width = penWidth(state_.pen);
-    const Rect inner = rect.deflated(width);
-    if (state_.brush.style == BrushStyle::Solid && !inner.isEmpty()) {
-        painter_.fillRect(toQRect(inner), toQColor(state_.brush.colour));
+    const QRect outer = deviceRect(rect);
+    const int line = width == 0 ? 0 : linePixels(width);
+    if (state_.brush.style == BrushStyle::Solid) {
+        fillDevicePixels(outer.adjusted(line, line, -line, -line), toQColor(state_.brush.colour));
     }
     if (width == 0) {
         return;
     }
     const QColor pen = toQColor(state_.pen.colour);
-    const int w = std::min({width, rect.width(), rect.height()});
-    painter_.fillRect(QRect(rect.left, rect.top, rect.width(), w), pen);
-    painter_.fillRect(QRect(rect.left, rect.bottom - w, rect.width(), w), pen);
-    painter_.fillRect(QRect(rect.left, rect.top, w, rect.height()), pen);
-    painter_.fillRect(QRect(rect.right - w, rect.top, w, rect.height()), pen);
+    const int w = std::min({line, outer.width(), outer.height()});
+    fillDevicePixels(QRect(outer.left(), outer.top(), outer.width(), w), pen);
+    fillDevicePixels(QRect(outer.left(), outer.bottom() + 1 - w, outer.width(), w), pen);
+    fillDevicePixels(QRect(outer.left(), outer.top(), w, outer.height()), pen);
+    fillDevicePixels(QRect(outer.right() + 1 - w, outer.top(), w, outer.height()), pen);
 }
 
 void QPainterSurface::drawRoundRect(const Rect& rect, int cornerWidth, int cornerHeight) {
@@ -222,7 +250,27 @@ void QPainterSurface::drawEllipse(const Rect& rect) {
 // The end point itself is left out, so that joined lines do not paint their
 // shared points twice.
 void QPainterSurface::drawLine(Point from, Point to) {
-    if (from == to || penWidth(state_.pen) == 0) {
+    const int width = penWidth(state_.pen);
+    if (from == to || width == 0) {
+        return;
+    }
+    if (from.x == to.x || from.y == to.y) {
+        // Straight lines cover the same pixels as the painter's own square-
+        // capped line on a device of one pixel per unit, as a fill, so that
+        // on finer devices they cover whole pixels and meet the frames.
+        const bool across = from.y == to.y;
+        const int start = across ? from.x : from.y;
+        const int end = across ? to.x : to.y;
+        const int low = std::min(start, end < start ? end + 1 : start) - width / 2;
+        const int high = std::max(start, end > start ? end - 1 : start) + 1 + (width - 1) / 2;
+        const int side = (across ? from.y : from.x) - width / 2;
+        const Rect line =
+            across ? Rect{low, side, high, side + width} : Rect{side, low, side + width, high};
+        const QRect outer = deviceRect(line);
+        const int pixels = linePixels(width);
+        fillDevicePixels(across ? QRect(outer.left(), outer.top(), outer.width(), pixels)
+                                : QRect(outer.left(), outer.top(), pixels, outer.height()),
+                         toQColor(state_.pen.colour));
         return;
     }
     applyPenAndBrush(false);
@@ -235,7 +283,7 @@ void QPainterSurface::drawLine(Point from, Point to) {
 
 void QPainterSurface::fillRect(const Rect& rect, Colour colour) {
     if (!rect.isEmpty()) {
-        painter_.fillRect(toQRect(rect), toQColor(colour));
+        fillDevicePixels(deviceRect(rect), toQColor(colour));
     }
 }
 

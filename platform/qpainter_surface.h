@@ -51,7 +51,11 @@ class QImagePicture : public QtPicture {
 };
 
 // Draws on an active QPainter whose transformation is the identity, so that
-// device units are the painter's pixels. Anti-aliasing is used for text and
+// device units are the painter's logical pixels. On devices with more than one
+// pixel per unit (screens at scale factors such as 1.5 or 2) rectangles,
+// frames and straight lines keep to whole device pixels: each edge on the
+// nearest pixel boundary and a line n units wide the nearest whole number of
+// pixels thick, the same wherever it lies. Anti-aliasing is used for text and
 // for ellipses and rounded corners only; rectangles and lines stay on whole
 // pixels. Pictures are stretched without smoothing; a picture with finer pixels
 // draws from them where the device has more than one pixel per unit, averaged
@@ -104,8 +108,16 @@ class QPainterSurface : public DrawingSurface {
 
     void applyFont();
     void applyPenAndBrush(bool antialiased);
+    // Device pixel geometry: the pixel boundary nearest to unit coordinate v,
+    // the pixels of a rectangle, the pixels of a line `units` thick (at least
+    // one), and filling a rectangle given in device pixels.
+    int devicePixel(int v) const;
+    QRect deviceRect(const Rect& rect) const;
+    int linePixels(int units) const;
+    void fillDevicePixels(const QRect& pixels, const QColor& colour);
 
     QPainter& painter_;
+    double ratio_; // device pixels per unit
     int dpiX_;
     int dpiY_;
     State state_;
