@@ -131,9 +131,12 @@ void drawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, bool menu
     const QColor systemMenu = item.palette.color(QPalette::Window);
     QRect textArea = r.adjusted(kMenuIconColumn, 0, 0, 0);
     if (selected && item.menuItemType != QStyleOptionMenuItem::Separator && !disabled) {
-        painter.setPen(paletteQColor(kPaletteMenuHighlightOutline));
-        painter.setBrush(paletteQColor(kPaletteMenuHighlightFill));
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        // Through the drawing surface, which keeps the outline whole device
+        // pixels thick on every side at any scale factor.
+        QPainterSurface surface(painter);
+        surface.setPen(Pen::solid(paletteColour(kPaletteMenuHighlightOutline)));
+        surface.setBrush(Brush::solid(paletteColour(kPaletteMenuHighlightFill)));
+        surface.drawRect(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     } else if (menuBarItem) {
         painter.fillRect(r, systemMenu);
     } else {
@@ -143,8 +146,9 @@ void drawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, bool menu
     textArea.adjust(kTextInset, 0, -kTextInset, 0);
     if (item.menuItemType == QStyleOptionMenuItem::Separator) {
         const int y = textArea.center().y() - 1;
-        painter.setPen(paletteQColor(kPaletteMenuSeparator));
-        painter.drawLine(textArea.left(), y, textArea.right(), y);
+        QPainterSurface surface(painter);
+        surface.setPen(Pen::solid(paletteColour(kPaletteMenuSeparator)));
+        surface.drawLine(Point{textArea.left(), y}, Point{textArea.right() + 1, y});
         return;
     }
     painter.setPen(paletteQColor(disabled ? kPaletteMenuTextDisabled : kPaletteMenuText));
