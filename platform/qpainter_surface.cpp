@@ -111,6 +111,12 @@ QPainterSurface::QPainterSurface(QPainter& painter, int dpiX, int dpiY)
       ratio_(painter.device() ? std::max(painter.device()->devicePixelRatioF(), 1.0) : 1.0),
       dpiX_(std::max(dpiX, 1)), dpiY_(std::max(dpiY, 1)) {
     installFontSubstitutions();
+    const QTransform toDevice = painter_.deviceTransform();
+    if (toDevice.type() <= QTransform::TxScale && qFuzzyCompare(toDevice.m11(), ratio_) &&
+        qFuzzyCompare(toDevice.m22(), ratio_)) {
+        originX_ = toDevice.dx();
+        originY_ = toDevice.dy();
+    }
     painter_.save();
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -182,14 +188,13 @@ void QPainterSurface::excludeClip(const Rect& rect) {
     painter_.setClipRegion(region.subtracted(QRegion(toQRect(rect))), Qt::ReplaceClip);
 }
 
-int QPainterSurface::devicePixel(int v) const {
-    return static_cast<int>(std::lround(v * ratio_));
-}
-
 QRect QPainterSurface::deviceRect(const Rect& rect) const {
-    const int left = devicePixel(rect.left);
-    const int top = devicePixel(rect.top);
-    return QRect(left, top, devicePixel(rect.right) - left, devicePixel(rect.bottom) - top);
+    const auto pixel = [this](int v, double origin) {
+        return static_cast<int>(std::lround(origin + v * ratio_));
+    };
+    const int left = pixel(rect.left, originX_);
+    const int top = pixel(rect.top, originY_);
+    return QRect(left, top, pixel(rect.right, originX_) - left, pixel(rect.bottom, originY_) - top);
 }
 
 int QPainterSurface::linePixels(int units) const {
@@ -202,8 +207,8 @@ void QPainterSurface::fillDevicePixels(const QRect& pixels, const QColor& colour
     if (pixels.isEmpty()) {
         return;
     }
-    painter_.fillRect(QRectF(pixels.x() / ratio_, pixels.y() / ratio_, pixels.width() / ratio_,
-                             pixels.height() / ratio_),
+    painter_.fillRect(QRectF((pixels.x() - originX_) / ratio_, (pixels.y() - originY_) / ratio_,
+                             pixels.width() / ratio_, pixels.height() / ratio_),
                       colour);
 }
 

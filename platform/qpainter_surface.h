@@ -108,16 +108,19 @@ class QPainterSurface : public DrawingSurface {
 
     void applyFont();
     void applyPenAndBrush(bool antialiased);
-    // Device pixel geometry: the pixel boundary nearest to unit coordinate v,
-    // the pixels of a rectangle, the pixels of a line `units` thick (at least
-    // one), and filling a rectangle given in device pixels.
-    int devicePixel(int v) const;
+    // Device pixel geometry: the pixels of a rectangle (each edge on the
+    // device pixel boundary nearest to it), the pixels of a line `units` thick
+    // (at least one), and filling a rectangle given in device pixels.
     QRect deviceRect(const Rect& rect) const;
     int linePixels(int units) const;
     void fillDevicePixels(const QRect& pixels, const QColor& colour);
 
     QPainter& painter_;
     double ratio_; // device pixels per unit
+    // Where unit 0 lies in device pixels: a widget at an odd position on a
+    // screen of 1.5 pixels per unit starts in the middle of a pixel.
+    double originX_ = 0;
+    double originY_ = 0;
     int dpiX_;
     int dpiY_;
     State state_;

@@ -4,12 +4,16 @@
 #include "widgets/qt/markup_controls.h"
 
 #include "tests/widgets/qt/dialog_test_support.h"
+#include "widgets/qt/owner_paint.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace veltrano {
 namespace {
@@ -35,12 +39,61 @@ int detailedBlocks(const QImage& image) {
     return count;
 }
 
-// The scaled half: skipped unless started by the test below.
-TEST(ScaledScreenChild, MarkupTextIsDrawnAtDevicePixels) {
+// A control drawing a one-unit frame around itself.
+class FramedControl : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        paintThroughSurface(this, [&](DrawingSurface& surface) {
+            surface.setBrush(Brush::solid(kWhite));
+            surface.drawRect(clientRect(this));
+        });
+    }
+};
+
+// Lengths of the runs of black pixels along one row or column.
+std::vector<int> blackRuns(const QImage& image, bool row, int at) {
+    std::vector<int> runs;
+    bool inside = false;
+    const int length = row ? image.width() : image.height();
+    for (int i = 0; i < length; ++i) {
+        const bool black = qGray(row ? image.pixel(i, at) : image.pixel(at, i)) < 60;
+        if (black && !inside) {
+            runs.push_back(0);
+        }
+        if (black) {
+            ++runs.back();
+        }
+        inside = black;
+    }
+    return runs;
+}
+
+// The scaled half, at the scale factor the test below starts it with; skipped
+// unless started so.
+TEST(ScaledScreenChild, FramesOfControlsAtOddPositionsStayEven) {
     if (qEnvironmentVariableIsEmpty(kChildVariable)) {
         GTEST_SKIP() << "runs in the child process of ScaledScreen";
     }
-    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    QWidget window;
+    window.resize(60, 60);
+    window.setStyleSheet(QStringLiteral("background: white"));
+    auto* control = new FramedControl(&window);
+    control->setGeometry(9, 7, 31, 33); // a unit starts mid-pixel at 1.5
+    window.show();
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int middle = static_cast<int>(24 * qApp->devicePixelRatio());
+    const std::vector<int> two = {2, 2};
+    EXPECT_EQ(blackRuns(shown, true, middle), two);
+    EXPECT_EQ(blackRuns(shown, false, middle), two);
+}
+
+TEST(ScaledScreenChild, MarkupTextIsDrawnAtDevicePixels) {
+    if (qEnvironmentVariableIsEmpty(kChildVariable) || qApp->devicePixelRatio() != 2.0) {
+        GTEST_SKIP() << "runs in the child process of ScaledScreen at scale 2";
+    }
     CNewHtmlWidget widget;
     widget.resize(240, 60);
     widget.setText(QStringLiteral("<b>Bildtitel</b> (Freier Text, wird unterhalb gedruckt.)"));
@@ -51,20 +104,27 @@ TEST(ScaledScreenChild, MarkupTextIsDrawnAtDevicePixels) {
 }
 
 TEST(ScaledScreen, ControlsDrawAtTheScreensOwnResolution) {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=ScaledScreenChild.*")});
-    ASSERT_TRUE(child.waitForFinished(30000));
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
-    EXPECT_FALSE(output.contains(QStringLiteral("SKIPPED"))) << output.toStdString();
+    const struct {
+        const char* factor;
+        int passed;
+    } rows[] = {{"1.5", 1}, {"2", 2}};
+    for (const auto& row : rows) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(row.factor));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=ScaledScreenChild.*")});
+        ASSERT_TRUE(child.waitForFinished(30000));
+        const std::string output = QString::fromLocal8Bit(child.readAll()).toStdString();
+        EXPECT_EQ(child.exitCode(), 0) << output;
+        EXPECT_NE(output.find("[  PASSED  ] " + std::to_string(row.passed) + " test"),
+                  std::string::npos)
+            << output;
+    }
 }
 
 } // namespace
