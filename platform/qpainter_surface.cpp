@@ -364,7 +364,11 @@ void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest
     painter_.setRenderHint(QPainter::SmoothPixmapTransform,
                            fine != nullptr && !qFuzzyCompare(deviceRatio, 2.0));
     if (transparent) {
-        painter_.drawImage(QRectF(toQRect(dest)), withoutColour(pixels, *transparent), from);
+        // Only the part drawn is keyed out: one image of a long strip at twice
+        // the resolution would otherwise cost the whole strip on every draw.
+        const QRect part = from.toAlignedRect().intersected(pixels.rect());
+        painter_.drawImage(QRectF(toQRect(dest)), withoutColour(pixels.copy(part), *transparent),
+                           from.translated(-part.topLeft()));
     } else {
         painter_.drawImage(QRectF(toQRect(dest)), pixels, from);
     }
