@@ -353,8 +353,7 @@ void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest
     // picture's lines sharp. Unless they meet the device pixel for pixel they
     // are averaged: dropping or repeating single pixels would make a picture's
     // thin lines uneven.
-    const qreal deviceRatio = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
-    const QImage* fine = deviceRatio > 1.0 ? qtPicture->finePixels() : nullptr;
+    const QImage* fine = ratio_ > 1.0 ? qtPicture->finePixels() : nullptr;
     const QImage& pixels = fine != nullptr ? *fine : qtPicture->pixels();
     // Source coordinates are in the picture's declared size; the pixels may
     // be fewer or more.
@@ -362,7 +361,7 @@ void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest
     const double ky = static_cast<double>(pixels.height()) / picture.height();
     const QRectF from(source.left * kx, source.top * ky, source.width() * kx, source.height() * ky);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform,
-                           fine != nullptr && !qFuzzyCompare(deviceRatio, 2.0));
+                           fine != nullptr && !qFuzzyCompare(ratio_, 2.0));
     if (transparent) {
         // Only the part drawn is keyed out: one image of a long strip at twice
         // the resolution would otherwise cost the whole strip on every draw.

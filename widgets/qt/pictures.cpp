@@ -1,22 +1,38 @@
 #include "widgets/qt/pictures.h"
 
+#include <QHash>
+#include <QMutex>
+
 namespace veltrano {
 
 namespace {
 
 constexpr qreal kFineRatio = 2.0;
 
+// The decoded file, kept once decoded: menus ask for their icons on every
+// paint. QImage copies share their pixels.
+QImage decodedPicture(const QString& path) {
+    static QMutex mutex;
+    static QHash<QString, QImage> decoded;
+    const QMutexLocker lock(&mutex);
+    auto found = decoded.find(path);
+    if (found == decoded.end()) {
+        found = decoded.insert(path, QImage(path));
+    }
+    return *found;
+}
+
 } // namespace
 
 QImage resourcePicture(int number, qreal deviceRatio) {
     if (deviceRatio > 1.0) {
-        QImage fine(QStringLiteral(":/pictures/%1@2x.png").arg(number));
+        QImage fine = decodedPicture(QStringLiteral(":/pictures/%1@2x.png").arg(number));
         if (!fine.isNull()) {
             fine.setDevicePixelRatio(kFineRatio);
             return fine;
         }
     }
-    return QImage(QStringLiteral(":/pictures/%1.png").arg(number));
+    return decodedPicture(QStringLiteral(":/pictures/%1.png").arg(number));
 }
 
 QPixmap resourcePixmap(int number, int index, int imageWidth, qreal deviceRatio) {
