@@ -139,13 +139,10 @@ void CFotoEditPage::fillColourChoices() {
     if (colour_ == nullptr) {
         return;
     }
-    const QImage strip = resourcePicture(pictures::kDayColourSwatches);
     colour_->setIconSize(QSize(pictures::kSwatchWidth, kSwatchHeight));
     for (int i = 0; i < kColourCount; ++i) {
-        const QPixmap swatch = QPixmap::fromImage(
-            strip.copy(i * pictures::kSwatchWidth, 0, pictures::kSwatchWidth, kSwatchHeight));
-        colour_->addItem(QIcon(swatch), QString::fromStdString(loadString(kFirstColourString + i)),
-                         i);
+        colour_->addItem(resourceIcon(pictures::kDayColourSwatches, i, pictures::kSwatchWidth),
+                         QString::fromStdString(loadString(kFirstColourString + i)), i);
     }
 }
 

@@ -69,11 +69,7 @@ void CMultiDlg::fillColours() {
     combo->clear();
     for (int value = 0; value < kColourCount; ++value) {
         const QString name = QString::fromStdString(loadString(kColourNameString + value));
-        QIcon swatch;
-        if (!swatches.isNull())
-            swatch = QIcon(
-                QPixmap::fromImage(swatches.copy(value * width, 0, width, swatches.height())));
-        combo->addItem(swatch, name, value);
+        combo->addItem(resourceIcon(pictures::kDayColourSwatches, value, width), name, value);
     }
 }
 

@@ -100,13 +100,29 @@ QImagePicture::QImagePicture(QImage image, int reportedWidth, int reportedHeight
 QImagePicture::QImagePicture(QImage image, int reportedWidth, int reportedHeight, const Rect& part)
     : image_(std::move(image)), width_(reportedWidth), height_(reportedHeight), part_(part) {}
 
+QImagePicture::QImagePicture(QImage image, QImage fine)
+    : image_(std::move(image)), width_(image_.width()),
+      height_(image_.height()), part_{0, 0, width_, height_} {
+    if (fine.width() == 2 * width_ && fine.height() == 2 * height_) {
+        fine_ = std::move(fine);
+    }
+}
+
 QPainterSurface::QPainterSurface(QPainter& painter)
     : QPainterSurface(painter, painter.device() ? painter.device()->logicalDpiX() : 96,
                       painter.device() ? painter.device()->logicalDpiY() : 96) {}
 
 QPainterSurface::QPainterSurface(QPainter& painter, int dpiX, int dpiY)
-    : painter_(painter), dpiX_(std::max(dpiX, 1)), dpiY_(std::max(dpiY, 1)) {
+    : painter_(painter),
+      ratio_(painter.device() ? std::max(painter.device()->devicePixelRatioF(), 1.0) : 1.0),
+      dpiX_(std::max(dpiX, 1)), dpiY_(std::max(dpiY, 1)) {
     installFontSubstitutions();
+    const QTransform toDevice = painter_.deviceTransform();
+    if (toDevice.type() <= QTransform::TxScale && qFuzzyCompare(toDevice.m11(), ratio_) &&
+        qFuzzyCompare(toDevice.m22(), ratio_)) {
+        originX_ = toDevice.dx();
+        originY_ = toDevice.dy();
+    }
     painter_.save();
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -178,26 +194,51 @@ void QPainterSurface::excludeClip(const Rect& rect) {
     painter_.setClipRegion(region.subtracted(QRegion(toQRect(rect))), Qt::ReplaceClip);
 }
 
+QRect QPainterSurface::deviceRect(const Rect& rect) const {
+    const auto pixel = [this](int v, double origin) {
+        return static_cast<int>(std::lround(origin + v * ratio_));
+    };
+    const int left = pixel(rect.left, originX_);
+    const int top = pixel(rect.top, originY_);
+    return QRect(left, top, pixel(rect.right, originX_) - left, pixel(rect.bottom, originY_) - top);
+}
+
+int QPainterSurface::linePixels(int units) const {
+    return std::max(1, static_cast<int>(std::lround(units * ratio_)));
+}
+
+// The rectangle in units whose edges fall exactly on those device pixel
+// boundaries, which the painter's own rounding then keeps.
+void QPainterSurface::fillDevicePixels(const QRect& pixels, const QColor& colour) {
+    if (pixels.isEmpty()) {
+        return;
+    }
+    painter_.fillRect(QRectF((pixels.x() - originX_) / ratio_, (pixels.y() - originY_) / ratio_,
+                             pixels.width() / ratio_, pixels.height() / ratio_),
+                      colour);
+}
+
 // Filled and outlined on whole pixels: the interior in the brush, then the
-// pen's width along each edge inside the rectangle.
+// pen's width along each edge inside the rectangle, equally thick on all sides.
 void QPainterSurface::drawRect(const Rect& rect) {
     if (rect.isEmpty()) {
         return;
     }
     const int width = penWidth(state_.pen);
-    const Rect inner = rect.deflated(width);
-    if (state_.brush.style == BrushStyle::Solid && !inner.isEmpty()) {
-        painter_.fillRect(toQRect(inner), toQColor(state_.brush.colour));
+    const QRect outer = deviceRect(rect);
+    const int line = width == 0 ? 0 : linePixels(width);
+    if (state_.brush.style == BrushStyle::Solid) {
+        fillDevicePixels(outer.adjusted(line, line, -line, -line), toQColor(state_.brush.colour));
     }
     if (width == 0) {
         return;
     }
     const QColor pen = toQColor(state_.pen.colour);
-    const int w = std::min({width, rect.width(), rect.height()});
-    painter_.fillRect(QRect(rect.left, rect.top, rect.width(), w), pen);
-    painter_.fillRect(QRect(rect.left, rect.bottom - w, rect.width(), w), pen);
-    painter_.fillRect(QRect(rect.left, rect.top, w, rect.height()), pen);
-    painter_.fillRect(QRect(rect.right - w, rect.top, w, rect.height()), pen);
+    const int w = std::min({line, outer.width(), outer.height()});
+    fillDevicePixels(QRect(outer.left(), outer.top(), outer.width(), w), pen);
+    fillDevicePixels(QRect(outer.left(), outer.bottom() + 1 - w, outer.width(), w), pen);
+    fillDevicePixels(QRect(outer.left(), outer.top(), w, outer.height()), pen);
+    fillDevicePixels(QRect(outer.right() + 1 - w, outer.top(), w, outer.height()), pen);
 }
 
 void QPainterSurface::drawRoundRect(const Rect& rect, int cornerWidth, int cornerHeight) {
@@ -220,7 +261,27 @@ void QPainterSurface::drawEllipse(const Rect& rect) {
 // The end point itself is left out, so that joined lines do not paint their
 // shared points twice.
 void QPainterSurface::drawLine(Point from, Point to) {
-    if (from == to || penWidth(state_.pen) == 0) {
+    const int width = penWidth(state_.pen);
+    if (from == to || width == 0) {
+        return;
+    }
+    if (from.x == to.x || from.y == to.y) {
+        // Straight lines cover the same pixels as the painter's own square-
+        // capped line on a device of one pixel per unit, as a fill, so that
+        // on finer devices they cover whole pixels and meet the frames.
+        const bool across = from.y == to.y;
+        const int start = across ? from.x : from.y;
+        const int end = across ? to.x : to.y;
+        const int low = std::min(start, end < start ? end + 1 : start) - width / 2;
+        const int high = std::max(start, end > start ? end - 1 : start) + 1 + (width - 1) / 2;
+        const int side = (across ? from.y : from.x) - width / 2;
+        const Rect line =
+            across ? Rect{low, side, high, side + width} : Rect{side, low, side + width, high};
+        const QRect outer = deviceRect(line);
+        const int pixels = linePixels(width);
+        fillDevicePixels(across ? QRect(outer.left(), outer.top(), outer.width(), pixels)
+                                : QRect(outer.left(), outer.top(), pixels, outer.height()),
+                         toQColor(state_.pen.colour));
         return;
     }
     applyPenAndBrush(false);
@@ -233,7 +294,7 @@ void QPainterSurface::drawLine(Point from, Point to) {
 
 void QPainterSurface::fillRect(const Rect& rect, Colour colour) {
     if (!rect.isEmpty()) {
-        painter_.fillRect(toQRect(rect), toQColor(colour));
+        fillDevicePixels(deviceRect(rect), toQColor(colour));
     }
 }
 
@@ -294,9 +355,14 @@ void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest
         picture.height() <= 0 || qtPicture->pixels().isNull()) {
         return;
     }
-    const QImage& pixels = qtPicture->pixels();
+    // On a device with more pixels than units the finer pixels show the
+    // picture's lines sharp. Unless they meet the device pixel for pixel they
+    // are averaged: dropping or repeating single pixels would make a picture's
+    // thin lines uneven.
+    const QImage* fine = ratio_ > 1.0 ? qtPicture->finePixels() : nullptr;
+    const QImage& pixels = fine != nullptr ? *fine : qtPicture->pixels();
     // Source coordinates are in the picture's declared size; the pixels may
-    // be fewer, and may show only a part of it.
+    // be fewer or more, and may show only a part of it.
     const Rect held = qtPicture->heldPart();
     if (held.isEmpty()) {
         return;
@@ -305,9 +371,14 @@ void QPainterSurface::drawPictureRegion(const Picture& picture, const Rect& dest
     const double ky = static_cast<double>(pixels.height()) / held.height();
     const QRectF from((source.left - held.left) * kx, (source.top - held.top) * ky,
                       source.width() * kx, source.height() * ky);
-    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform,
+                           fine != nullptr && !qFuzzyCompare(ratio_, 2.0));
     if (transparent) {
-        painter_.drawImage(QRectF(toQRect(dest)), withoutColour(pixels, *transparent), from);
+        // Only the part drawn is keyed out: one image of a long strip at twice
+        // the resolution would otherwise cost the whole strip on every draw.
+        const QRect part = from.toAlignedRect().intersected(pixels.rect());
+        painter_.drawImage(QRectF(toQRect(dest)), withoutColour(pixels.copy(part), *transparent),
+                           from.translated(-part.topLeft()));
     } else {
         painter_.drawImage(QRectF(toQRect(dest)), pixels, from);
     }

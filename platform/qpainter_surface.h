@@ -28,6 +28,9 @@ class QtPicture : public Picture {
     // The part of the picture (in its reported coordinates) that the pixels
     // show: by default all of it.
     virtual Rect heldPart() const { return Rect{0, 0, width(), height()}; }
+    // The same picture drawn at twice the resolution of pixels(), for devices
+    // with more than one pixel per unit; nullptr when there is none.
+    virtual const QImage* finePixels() const { return nullptr; }
 };
 
 // A QtPicture holding a QImage, by default reporting the image's own size.
@@ -37,22 +40,33 @@ class QImagePicture : public QtPicture {
     QImagePicture(QImage image, int reportedWidth, int reportedHeight);
     // Pixels of only `part` of a picture of the reported size.
     QImagePicture(QImage image, int reportedWidth, int reportedHeight, const Rect& part);
+    // A picture of image's size that has `fine` (twice as wide and high) for
+    // finer devices; a `fine` of any other size is left out.
+    QImagePicture(QImage image, QImage fine);
     int width() const override { return width_; }
     int height() const override { return height_; }
     const QImage& pixels() const override { return image_; }
+    const QImage* finePixels() const override { return fine_.isNull() ? nullptr : &fine_; }
     Rect heldPart() const override { return part_; }
 
   private:
     QImage image_;
+    QImage fine_;
     int width_;
     int height_;
     Rect part_;
 };
 
 // Draws on an active QPainter whose transformation is the identity, so that
-// device units are the painter's pixels. Anti-aliasing is used for text and
+// device units are the painter's logical pixels. On devices with more than one
+// pixel per unit (screens at scale factors such as 1.5 or 2) rectangles,
+// frames and straight lines keep to whole device pixels: each edge on the
+// nearest pixel boundary and a line n units wide the nearest whole number of
+// pixels thick, the same wherever it lies. Anti-aliasing is used for text and
 // for ellipses and rounded corners only; rectangles and lines stay on whole
-// pixels. Pictures are stretched without smoothing. The painter's own state
+// pixels. Pictures are stretched without smoothing; a picture with finer pixels
+// draws from them where the device has more than one pixel per unit, averaged
+// where they must shrink or grow to the device. The painter's own state
 // is saved at construction and restored at destruction.
 class QPainterSurface : public DrawingSurface {
   public:
@@ -101,8 +115,19 @@ class QPainterSurface : public DrawingSurface {
 
     void applyFont();
     void applyPenAndBrush(bool antialiased);
+    // Device pixel geometry: the pixels of a rectangle (each edge on the
+    // device pixel boundary nearest to it), the pixels of a line `units` thick
+    // (at least one), and filling a rectangle given in device pixels.
+    QRect deviceRect(const Rect& rect) const;
+    int linePixels(int units) const;
+    void fillDevicePixels(const QRect& pixels, const QColor& colour);
 
     QPainter& painter_;
+    double ratio_; // device pixels per unit
+    // Where unit 0 lies in device pixels: a widget at an odd position on a
+    // screen of 1.5 pixels per unit starts in the middle of a pixel.
+    double originX_ = 0;
+    double originY_ = 0;
     int dpiX_;
     int dpiY_;
     State state_;

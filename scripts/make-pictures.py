@@ -2,7 +2,9 @@
 """Draws every picture of the program's resources, the dialog background and the desktop icon.
 
 The small pictures are drawn from simple shapes by a tiny anti-aliasing rasteriser and written
-as PNG with zlib, so the result is the same on every machine. Only the dialog background
+as PNG with zlib, so the result is the same on every machine. Every picture is drawn twice from
+the same shapes: at its own size as <number>.png and at twice the resolution as <number>@2x.png
+for screens with more than one pixel per unit. Only the dialog background
 (data/bg1.jpg) needs ImageMagick's `convert`, for the JPEG. Run from anywhere:
 
     scripts/make-pictures.py            # writes resources/pictures, data/bg1.jpg, packaging icons
@@ -207,13 +209,19 @@ def arc(cx, cy, r, start_deg, end_deg, steps=24, ry=None):
 
 class Canvas:
     SAMPLES = 4
+    # Pixels per unit of every canvas made: 1 for the pictures themselves, 2 for their @2x
+    # versions. Sizes, origins and scales are given in units and multiplied by it.
+    resolution = 1
 
     def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(width * height)]
+        self.res = Canvas.resolution
+        self.width, self.height = width * self.res, height * self.res
+        self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(self.width * self.height)]
 
     def fill(self, shape, colour, alpha=1.0, ox=0.0, oy=0.0, scale=1.0):
-        """Paints `shape`, given in design units, at origin (ox, oy) and `scale` pixels per unit."""
+        """Paints `shape`, given in design units, at origin (ox, oy) and `scale` units per design
+        unit."""
+        ox, oy, scale = ox * self.res, oy * self.res, scale * self.res
         x0, y0, x1, y1 = shape.bbox()
         px0 = max(0, int(math.floor(ox + x0 * scale)))
         py0 = max(0, int(math.floor(oy + y0 * scale)))
@@ -840,9 +848,9 @@ def background(out):
         "-strip", "-interlace", "Plane", "-quality", "82", out], check=True)
 
 
-def main():
-    os.makedirs(PICTURES, exist_ok=True)
-    out = lambda n: os.path.join(PICTURES, f"{n}.png")  # noqa: E731
+def pictures(suffix):
+    """Every resource picture, written as <number><suffix>.png at the canvas resolution."""
+    out = lambda n: os.path.join(PICTURES, f"{n}{suffix}.png")  # noqa: E731
     small = [SMALL_ICONS.get(i) for i in range(SMALL_ICON_COUNT)]
     strip(small, 16, 16, 1.0, KEY_STRIP, out(24582))
     strip(TOOLBAR_ICONS, 22, 20, 1.25, KEY_MAGENTA, out(154))
@@ -859,6 +867,14 @@ def main():
     bitmap_button(out(24580), icon_sum, True)
     appointment_book(out(149))
     address_book(out(150))
+
+
+def main():
+    os.makedirs(PICTURES, exist_ok=True)
+    for resolution, suffix in ((1, ""), (2, "@2x")):
+        Canvas.resolution = resolution
+        pictures(suffix)
+    Canvas.resolution = 1
     packaging = os.path.join(ROOT, "packaging")
     os.makedirs(packaging, exist_ok=True)
     app_icon(os.path.join(packaging, "veltrano.png"), os.path.join(packaging, "veltrano.svg"))

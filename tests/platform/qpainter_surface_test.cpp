@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace veltrano {
 namespace {
@@ -83,6 +86,72 @@ TEST(QPainterSurface, LinesLeaveOutTheirEndPoint) {
     EXPECT_EQ(at(image, 2, 5), rgb(0, 0, 255));
     EXPECT_EQ(at(image, 11, 5), rgb(0, 0, 255));
     EXPECT_EQ(at(image, 12, 5), kWhite);
+}
+
+// Runs of pixels not of `background` along device row or column `at`, as
+// (first pixel, length) pairs.
+std::vector<std::pair<int, int>> inkRuns(const QImage& image, bool row, int at, QRgb background) {
+    std::vector<std::pair<int, int>> runs;
+    const int length = row ? image.width() : image.height();
+    for (int i = 0; i < length; ++i) {
+        const QRgb pixel = row ? image.pixel(i, at) : image.pixel(at, i);
+        if ((pixel & 0xFFFFFFu) == (background & 0xFFFFFFu)) {
+            continue;
+        }
+        if (!runs.empty() && runs.back().first + runs.back().second == i) {
+            ++runs.back().second;
+        } else {
+            runs.emplace_back(i, 1);
+        }
+    }
+    return runs;
+}
+
+// On screens of 1.5 and 2 device pixels per unit a one-unit frame or line is
+// solid and equally thick on every side and wherever it lies: whole device
+// pixels (2 at 1.5, where a unit covers one pixel and a half), never blurred,
+// thinner on one side or doubled, and on the pixels of its unit, not half a
+// unit off.
+TEST(QPainterSurface, ThinFramesAndLinesKeepOneThicknessOnFinerScreens) {
+    const struct {
+        qreal ratio;
+        int pixels; // device pixels of a one-unit line
+    } rows[] = {{1.0, 1}, {1.5, 2}, {2.0, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ratio);
+        const int size = static_cast<int>(40 * row.ratio);
+        QImage image(size, size, QImage::Format_RGB32);
+        image.setDevicePixelRatio(row.ratio);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            QPainterSurface surface(painter);
+            // Edges at even and at odd units.
+            surface.drawRect(Rect{3, 3, 12, 30});
+            surface.drawRect(Rect{15, 4, 25, 31});
+            surface.drawLine(Point{28, 5}, Point{38, 5});
+            surface.drawLine(Point{29, 10}, Point{29, 30});
+            surface.drawLine(Point{32, 10}, Point{32, 30});
+        }
+        const QRgb white = qRgb(255, 255, 255);
+        const auto runs = [&](bool isRow, int unit) {
+            return inkRuns(image, isRow, static_cast<int>(std::lround(unit * row.ratio)), white);
+        };
+        // Lines starting at a unit boundary (left and top edges, straight
+        // lines), or ending at one (right and bottom edges).
+        const auto edges = [&](std::initializer_list<int> starts) {
+            std::vector<std::pair<int, int>> expected;
+            for (int unit : starts) {
+                const int boundary = static_cast<int>(std::lround(std::abs(unit) * row.ratio));
+                expected.emplace_back(unit < 0 ? boundary - row.pixels : boundary, row.pixels);
+            }
+            return expected;
+        };
+        EXPECT_EQ(runs(true, 20), edges({3, -12, 15, -25, 29, 32}));
+        EXPECT_EQ(runs(false, 8), edges({3, -30}));
+        EXPECT_EQ(runs(false, 20), edges({4, -31}));
+        EXPECT_EQ(runs(false, 35), edges({5}));
+    }
 }
 
 TEST(QPainterSurface, FontsScaleWithPointsAndDpiAndArialIsSubstituted) {

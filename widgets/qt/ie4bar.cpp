@@ -22,13 +22,6 @@ namespace {
 
 constexpr int kPaletteRebar = 35;
 
-QPixmap stripImage(const QImage& strip, int index) {
-    const int x = index * CIE4Bar::kImageWidth;
-    if (strip.isNull() || x + CIE4Bar::kImageWidth > strip.width())
-        return {};
-    return QPixmap::fromImage(strip.copy(x, 0, CIE4Bar::kImageWidth, CIE4Bar::kImageHeight));
-}
-
 } // namespace
 
 int ie4ButtonWidth(std::optional<int> screenWidth, int buttons, int separators) {
@@ -87,7 +80,6 @@ bool CIE4Bar::build(int layout, int strip) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         screenWidth = screen->geometry().width();
     buttonWidth_ = ie4ButtonWidth(screenWidth, buttons, separators);
-    const QImage images = strip != 0 ? resourcePicture(strip) : QImage();
     int image = 0;
     for (int command : resource->commands) {
         if (command == 0) {
@@ -97,8 +89,8 @@ bool CIE4Bar::build(int layout, int strip) {
         const std::optional<std::string> text = commandString(command);
         QAction* action = addAction(QString::fromStdString(buttonLabelOf(text ? &*text : nullptr)));
         action->setObjectName(QStringLiteral("cmd%1").arg(command));
-        const QPixmap pixmap = stripImage(images, image++);
-        action->setIcon(pixmap.isNull() ? QIcon() : QIcon(pixmap));
+        action->setIcon(strip != 0 ? resourceIcon(strip, image, kImageWidth) : QIcon());
+        ++image;
         if (text) {
             action->setToolTip(QString::fromStdString(toolTipOf(*text)));
             action->setStatusTip(QString::fromStdString(statusPromptOf(*text)));

@@ -87,7 +87,10 @@ QSize CNewHtmlWidget::pageClientSize() const {
 void CNewHtmlWidget::refreshPage() {
     const QSize client = pageClientSize();
     const Size size{client.width(), client.height()};
-    if (!engine_.needsLayout(size) && !page_.isNull()) {
+    // The page is kept in device pixels, so that text and pictures stay sharp
+    // on screens of more than one pixel per unit.
+    const qreal ratio = devicePixelRatioF();
+    if (!engine_.needsLayout(size) && !page_.isNull() && page_.devicePixelRatio() == ratio) {
         return;
     }
     {
@@ -96,8 +99,9 @@ void CNewHtmlWidget::refreshPage() {
         QPainterSurface surface(painter, logicalDpiX(), logicalDpiY());
         engine_.layOut(surface, size);
     }
-    page_ =
-        QImage(std::max(1, size.width), std::max(1, engine_.pageHeight()), QImage::Format_RGB32);
+    page_ = QImage(QSize(std::max(1, size.width), std::max(1, engine_.pageHeight())) * ratio,
+                   QImage::Format_RGB32);
+    page_.setDevicePixelRatio(ratio);
     page_.fill(toQColor(engine_.background()));
     QPainter painter(&page_);
     QPainterSurface surface(painter, logicalDpiX(), logicalDpiY());
@@ -121,7 +125,10 @@ void CNewHtmlWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const Rect band = engine_.visibleBand();
     painter.fillRect(rect(), toQColor(engine_.background()));
-    painter.drawImage(QPoint(0, 0), page_, QRect(band.left, band.top, band.width(), band.height()));
+    const qreal ratio = page_.devicePixelRatio();
+    painter.drawImage(
+        QRectF(0, 0, band.width(), band.height()), page_,
+        QRectF(band.left * ratio, band.top * ratio, band.width() * ratio, band.height() * ratio));
 }
 
 void CNewHtmlWidget::resizeEvent(QResizeEvent*) {

@@ -33,15 +33,6 @@ QColor paletteQColor(int index) {
     return toQColor(paletteColour(index));
 }
 
-// Icon `index` of the 16-pixel command strip; a null pixmap when there is none.
-QPixmap stripIcon(int index) {
-    static const QImage strip = resourcePicture(pictures::kSmallImages);
-    if (index < 0 || strip.isNull() || (index + 1) * pictures::kSmallImageSize > strip.width())
-        return {};
-    return QPixmap::fromImage(strip.copy(index * pictures::kSmallImageSize, 0,
-                                         pictures::kSmallImageSize, pictures::kSmallImageSize));
-}
-
 QString menuText(const char* german) {
     return QString::fromStdString(translate(german, currentLanguage()));
 }
@@ -64,9 +55,8 @@ void addItem(QMenu* menu, const MenuItemResource& item, const MenuCommandSink& s
     QAction* action = menu->addAction(menuText(item.text));
     action->setObjectName(QStringLiteral("cmd%1").arg(item.command));
     action->setProperty(kItemValueProperty, packMenuItemValue(icon, MenuItemKind::Command, false));
-    const QPixmap pixmap = stripIcon(icon);
-    if (!pixmap.isNull())
-        action->setIcon(QIcon(pixmap));
+    if (icon >= 0)
+        action->setIcon(resourceIcon(pictures::kSmallImages, icon, pictures::kSmallImageSize));
     if (const std::optional<std::string> text = commandString(item.command))
         action->setStatusTip(QString::fromStdString(statusPromptOf(*text)));
     const int commandId = item.command;
@@ -141,9 +131,12 @@ void drawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, bool menu
     const QColor systemMenu = item.palette.color(QPalette::Window);
     QRect textArea = r.adjusted(kMenuIconColumn, 0, 0, 0);
     if (selected && item.menuItemType != QStyleOptionMenuItem::Separator && !disabled) {
-        painter.setPen(paletteQColor(kPaletteMenuHighlightOutline));
-        painter.setBrush(paletteQColor(kPaletteMenuHighlightFill));
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        // Through the drawing surface, which keeps the outline whole device
+        // pixels thick on every side at any scale factor.
+        QPainterSurface surface(painter);
+        surface.setPen(Pen::solid(paletteColour(kPaletteMenuHighlightOutline)));
+        surface.setBrush(Brush::solid(paletteColour(kPaletteMenuHighlightFill)));
+        surface.drawRect(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     } else if (menuBarItem) {
         painter.fillRect(r, systemMenu);
     } else {
@@ -153,8 +146,9 @@ void drawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, bool menu
     textArea.adjust(kTextInset, 0, -kTextInset, 0);
     if (item.menuItemType == QStyleOptionMenuItem::Separator) {
         const int y = textArea.center().y() - 1;
-        painter.setPen(paletteQColor(kPaletteMenuSeparator));
-        painter.drawLine(textArea.left(), y, textArea.right(), y);
+        QPainterSurface surface(painter);
+        surface.setPen(Pen::solid(paletteColour(kPaletteMenuSeparator)));
+        surface.drawLine(Point{textArea.left(), y}, Point{textArea.right() + 1, y});
         return;
     }
     painter.setPen(paletteQColor(disabled ? kPaletteMenuTextDisabled : kPaletteMenuText));
@@ -170,8 +164,13 @@ void drawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, bool menu
         return;
     }
     painter.drawText(textArea, flags | Qt::AlignLeft, label);
-    const QPixmap icon = item.checked ? stripIcon(pictures::kIconCheckMark)
-                                      : item.icon.pixmap(pictures::kSmallImageSize);
+    // Icons at the screen's own resolution, so that they stay sharp at any scale.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize iconSize(pictures::kSmallImageSize, pictures::kSmallImageSize);
+    const QPixmap icon = item.checked
+                             ? resourcePixmap(pictures::kSmallImages, pictures::kIconCheckMark,
+                                              pictures::kSmallImageSize, ratio)
+                             : item.icon.pixmap(iconSize, ratio);
     if (!icon.isNull()) {
         const int y = r.top() + (r.height() - pictures::kSmallImageSize) / 2;
         painter.drawPixmap(r.left() + kIconInset, y, icon);

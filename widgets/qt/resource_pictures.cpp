@@ -6,13 +6,23 @@
 
 namespace veltrano {
 
+namespace {
+
+// The picture drawn at twice the resolution; null when there is none.
+QImage finePicture(int number) {
+    const QImage fine = resourcePicture(number, 2.0);
+    return fine.devicePixelRatio() > 1.0 ? fine : QImage();
+}
+
+} // namespace
+
 const Picture* ResourcePictureSource::picture(int number) const {
     auto found = pictures_.find(number);
     if (found == pictures_.end()) {
         QImage image = resourcePicture(number);
         std::unique_ptr<QImagePicture> picture;
         if (!image.isNull()) {
-            picture = std::make_unique<QImagePicture>(std::move(image));
+            picture = std::make_unique<QImagePicture>(std::move(image), finePicture(number));
         }
         found = pictures_.emplace(number, std::move(picture)).first;
     }
@@ -25,8 +35,11 @@ const Picture* ResourcePictureSource::disabledPicture(int number) const {
         std::unique_ptr<QImagePicture> greyed;
         if (const auto* normal = static_cast<const QImagePicture*>(picture(number))) {
             const Colour key = kStripTransparent;
+            const QRgb transparent = qRgb(key.red, key.green, key.blue);
+            const QImage* fine = normal->finePixels();
             greyed = std::make_unique<QImagePicture>(
-                greyedImage(normal->pixels(), qRgb(key.red, key.green, key.blue)));
+                greyedImage(normal->pixels(), transparent),
+                fine != nullptr ? greyedImage(*fine, transparent) : QImage());
         }
         found = disabled_.emplace(number, std::move(greyed)).first;
     }

@@ -1,10 +1,13 @@
 #include "widgets/qt/pictures.h"
 
+#include "platform/qpainter_surface.h"
 #include "render/month_grid.h"
 #include "resources/pictures/picture_numbers.h"
+#include "widgets/qt/resource_pictures.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -40,31 +43,95 @@ int opaquePixels(const QImage& picture) {
     return count;
 }
 
-TEST(Pictures, EveryPictureLoadsWithItsSize) {
-    for (const PictureInfo& info : kPictureCatalogue) {
-        SCOPED_TRACE(info.number);
-        const QImage picture = resourcePicture(info.number);
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_EQ(picture.width(), info.width);
-        EXPECT_EQ(picture.height(), info.height);
-        EXPECT_EQ(info.width % info.imageWidth, 0);
+// Every picture comes at its own size and, for finer screens, drawn at twice
+// the resolution with device pixel ratio 2, so that both cover the same
+// logical size; an image cut from a strip keeps that.
+TEST(Pictures, EveryPictureLoadsWithItsSizeAtEachRatio) {
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const int scale = ratio > 1.0 ? 2 : 1;
+        for (const PictureInfo& info : kPictureCatalogue) {
+            SCOPED_TRACE(testing::Message() << info.number << " at " << ratio);
+            const QImage picture = resourcePicture(info.number, ratio);
+            ASSERT_FALSE(picture.isNull());
+            EXPECT_EQ(picture.size(), QSize(info.width, info.height) * scale);
+            EXPECT_EQ(picture.devicePixelRatio(), scale);
+            EXPECT_EQ(info.width % info.imageWidth, 0);
+            const QPixmap last = resourcePixmap(info.number, info.width / info.imageWidth - 1,
+                                                info.imageWidth, ratio);
+            EXPECT_EQ(last.size(), QSize(info.imageWidth, info.height) * scale);
+            EXPECT_EQ(last.deviceIndependentSize(), QSizeF(info.imageWidth, info.height));
+            EXPECT_TRUE(
+                resourcePixmap(info.number, info.width / info.imageWidth, info.imageWidth, ratio)
+                    .isNull());
+        }
+        EXPECT_TRUE(resourcePicture(1, ratio).isNull());
     }
-    EXPECT_TRUE(resourcePicture(1).isNull());
+}
+
+// Icons hold both resolutions: a screen of ratio 2 gets the finer drawing
+// itself, not the plain one enlarged.
+TEST(Pictures, IconsGiveTheFinerImageOnFinerScreens) {
+    const QIcon icon = resourceIcon(kSmallImages, kIconSave, kSmallImageSize);
+    const QImage fine = icon.pixmap(QSize(16, 16), 2.0).toImage();
+    EXPECT_EQ(fine.size(), QSize(32, 32));
+    EXPECT_EQ(fine.convertToFormat(QImage::Format_ARGB32),
+              resourcePixmap(kSmallImages, kIconSave, kSmallImageSize, 2.0)
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(icon.pixmap(QSize(16, 16), 1.0).size(), QSize(16, 16));
+}
+
+// The owner-drawn controls draw pictures through the surface: on an image of
+// ratio 2 an image of each strip, enabled and greyed, comes out as its finer
+// drawing pixel for pixel, at its logical place.
+TEST(Pictures, SurfaceDrawsTheFinerPicturesOnFinerDevices) {
+    for (const PictureInfo& info : kPictureCatalogue) {
+        for (const bool disabled : {false, true}) {
+            SCOPED_TRACE(testing::Message() << info.number << (disabled ? " greyed" : ""));
+            const ResourcePictureSource& source = resourcePictures();
+            const Picture* picture =
+                disabled ? source.disabledPicture(info.number) : source.picture(info.number);
+            ASSERT_NE(picture, nullptr);
+            EXPECT_EQ(picture->width(), info.width);
+            const auto* pixels = dynamic_cast<const QtPicture*>(picture);
+            ASSERT_TRUE(pixels != nullptr && pixels->finePixels() != nullptr);
+            QImage device(QSize(info.imageWidth + 4, info.height + 4) * 2, QImage::Format_ARGB32);
+            device.setDevicePixelRatio(2.0);
+            device.fill(0);
+            {
+                QPainter painter(&device);
+                QPainterSurface surface(painter);
+                PictureStrip{picture, info.imageWidth}.draw(surface, Point{4, 4}, 0);
+            }
+            const QImage fine = pixels->finePixels()->convertToFormat(QImage::Format_ARGB32);
+            int differing = 0;
+            for (int y = 0; y < fine.height(); ++y) {
+                for (int x = 0; x < info.imageWidth * 2; ++x) {
+                    const QRgb want = fine.pixel(x, y);
+                    const QRgb got = device.pixel(8 + x, 8 + y);
+                    const bool keyed = (want & 0xFFFFFFu) == (keyRgb(info.key) & 0xFFFFFFu);
+                    differing += (keyed || qAlpha(want) == 0)
+                                     ? (qAlpha(got) != 0 ? 1 : 0)
+                                     : (qAlpha(want) == 255 && got != want ? 1 : 0);
+                }
+            }
+            EXPECT_EQ(differing, 0);
+        }
+    }
 }
 
 // A picture file the catalogue does not know is dead weight; a catalogue entry
 // without its file draws nothing.
 TEST(Pictures, FilesAndCatalogueAgree) {
     const QDir folder(QStringLiteral(VELTRANO_SOURCE_DIR "/resources/pictures"));
-    std::set<int> files;
+    std::set<QString> files;
     for (const QString& name : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
-        bool isNumber = false;
-        files.insert(name.chopped(4).toInt(&isNumber));
-        EXPECT_TRUE(isNumber) << name.toStdString();
+        files.insert(name);
     }
-    std::set<int> catalogue;
+    std::set<QString> catalogue;
     for (const PictureInfo& info : kPictureCatalogue) {
-        catalogue.insert(info.number);
+        catalogue.insert(QStringLiteral("%1.png").arg(info.number));
+        catalogue.insert(QStringLiteral("%1@2x.png").arg(info.number));
     }
     EXPECT_EQ(files, catalogue);
 }
@@ -74,18 +141,21 @@ TEST(Pictures, FilesAndCatalogueAgree) {
 TEST(Pictures, TransparentPixelsCarryTheKeyColour) {
     for (const PictureInfo& info : kPictureCatalogue) {
         SCOPED_TRACE(info.number);
-        const QImage picture = loaded(info.number);
-        const QImage flat = picture.convertToFormat(QImage::Format_RGB32);
-        const QRgb key = keyRgb(info.key);
-        int wrong = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                const bool clear = qAlpha(picture.pixel(x, y)) == 0;
-                const bool keyed = (flat.pixel(x, y) & 0xFFFFFFu) == (key & 0xFFFFFFu);
-                wrong += clear != keyed ? 1 : 0;
+        for (const QImage& picture :
+             {loaded(info.number),
+              resourcePicture(info.number, 2.0).convertToFormat(QImage::Format_ARGB32)}) {
+            const QImage flat = picture.convertToFormat(QImage::Format_RGB32);
+            const QRgb key = keyRgb(info.key);
+            int wrong = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    const bool clear = qAlpha(picture.pixel(x, y)) == 0;
+                    const bool keyed = (flat.pixel(x, y) & 0xFFFFFFu) == (key & 0xFFFFFFu);
+                    wrong += clear != keyed ? 1 : 0;
+                }
             }
+            EXPECT_EQ(wrong, 0);
         }
-        EXPECT_EQ(wrong, 0);
     }
 }
 
