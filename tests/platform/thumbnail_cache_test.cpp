@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -31,6 +34,12 @@ void writePhoto(const std::string& path, QColor colour, std::time_t modified) {
     QImage image(600, 400, QImage::Format_RGB32);
     image.fill(colour);
     ASSERT_TRUE(image.save(QString::fromStdString(path), "JPG", 95));
+    const utimbuf times{modified, modified};
+    ASSERT_EQ(::utime(path.c_str(), &times), 0);
+}
+
+void writeDamaged(const std::string& path, std::time_t modified) {
+    testing::writeFile(path, "kein Foto");
     const utimbuf times{modified, modified};
     ASSERT_EQ(::utime(path.c_str(), &times), 0);
 }
@@ -110,6 +119,9 @@ TEST_F(ThumbnailCacheTest, UnwritableCacheFolderStillShowsThePhoto) {
     ASSERT_TRUE(decoded);
     EXPECT_GT(centreOf(decoded).red(), 200);
     EXPECT_FALSE(decodeThroughCache(decoder, blocked, folder.file("fehlt.jpg"), Size{100, 100}));
+    writeDamaged(photo, 1700000000);
+    EXPECT_EQ(decodeThroughCache(decoder, blocked, photo, Size{100, 100}).problem,
+              PhotoProblem::Unreadable);
 }
 
 // Replaces the photo on disk while the old bytes are being decoded.
@@ -137,6 +149,79 @@ TEST_F(ThumbnailCacheTest, PhotoReplacedWhileDecodingLeavesNoEntry) {
     const DecodedImage again = decodeThroughCache(replacing, cache, photo, Size{100, 100});
     ASSERT_TRUE(again);
     EXPECT_GT(centreOf(again).green(), 200);
+}
+
+class CountingDecoder : public QtImageDecoder {
+  public:
+    DecodedImage decodeData(const QByteArray& data, Size box) const override {
+        ++calls;
+        return QtImageDecoder::decodeData(data, box);
+    }
+    mutable int calls = 0;
+};
+
+// A photo that gives no picture is noted under fail/<program>-<version>/ and
+// not decoded again while it keeps its time, yet it still shows as
+// unreadable; once its time changes it is tried again.
+TEST_F(ThumbnailCacheTest, FailEntrySparesDecodingUntilThePhotoChanges) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& photo, const std::string& failEntry)> change;
+        int decodings;  // on the next paint
+        bool shown;     // the next paint shows a picture
+        bool failAfter; // a fail entry is left for the photo as it is now
+    };
+    const std::vector<Case> cases = {
+        {"unchanged", [](const std::string&, const std::string&) {}, 0, false, true},
+        {"replaced by a photo",
+         [](const std::string& path, const std::string&) { writePhoto(path, Qt::red, 1700000500); },
+         1, true, false},
+        {"damaged anew",
+         [](const std::string& path, const std::string&) { writeDamaged(path, 1700000500); }, 1,
+         false, true},
+        {"entry of another file",
+         [](const std::string&, const std::string& entry) {
+             QImage image(QString::fromStdString(entry));
+             image.setText("Thumb::URI", "file:///anderes.jpg");
+             ASSERT_TRUE(image.save(QString::fromStdString(entry), "PNG"));
+         },
+         1, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder own;
+        const std::string path = own.file("kaputt.jpg");
+        const ThumbnailCache fresh(own.file("thumbnails"));
+        const CountingDecoder counting;
+        writeDamaged(path, 1700000000);
+        const DecodedImage first = decodeThroughCache(counting, fresh, path, Size{100, 100});
+        EXPECT_FALSE(first);
+        EXPECT_EQ(first.problem, PhotoProblem::Unreadable);
+        const std::string entry = fresh.failPath(path);
+        const QFileInfo info(QString::fromStdString(entry));
+        EXPECT_EQ(info.dir().dirName().left(9), "veltrano-");
+        EXPECT_EQ(info.dir().absolutePath(),
+                  QString::fromStdString(own.file("thumbnails/fail/")) + info.dir().dirName());
+        struct stat mode {};
+        ASSERT_EQ(::stat(entry.c_str(), &mode), 0);
+        EXPECT_EQ(mode.st_mode & 0777, 0600u);
+        const QImage noted(QString::fromStdString(entry));
+        EXPECT_EQ(noted.text("Thumb::URI").toStdString(), ThumbnailCache::uriOf(path));
+        EXPECT_EQ(noted.text("Thumb::MTime"), "1700000000");
+
+        c.change(path, entry);
+        counting.calls = 0;
+        const DecodedImage next = decodeThroughCache(counting, fresh, path, Size{100, 100});
+        EXPECT_EQ(counting.calls, c.decodings);
+        EXPECT_EQ(bool(next), c.shown);
+        EXPECT_EQ(next.problem, c.shown ? PhotoProblem::None : PhotoProblem::Unreadable);
+        EXPECT_EQ(fresh.knownToFail(path), c.failAfter);
+    }
+    // A missing photo is not noted: it has no time to check against.
+    EXPECT_EQ(decodeThroughCache(decoder, cache, folder.file("fehlt.jpg"), Size{100, 100}).problem,
+              PhotoProblem::NotFound);
+    EXPECT_FALSE(
+        QFileInfo::exists(QString::fromStdString(cache.failPath(folder.file("fehlt.jpg")))));
 }
 
 // A receiver that counts on which thread and with what it was answered.
