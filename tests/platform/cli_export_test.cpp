@@ -55,6 +55,12 @@ CliRun run(const QString& program, const QStringList& args, const QString& folde
     return result;
 }
 
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
 class CliExport : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -221,15 +227,9 @@ TEST_F(CliExport, EveryUnreadablePhotoIsNamedWithItsReason) {
     const QString folder = out_.path();
     ASSERT_EQ(::mkfifo(out_.filePath("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
     QFile::link(out_.filePath("loop.jpg"), out_.filePath("loop.jpg"));
-    QFile text(out_.filePath("text.jpg"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("kein Bild\n");
-    text.close();
-    QFile cal(out_.filePath("kaputt.cal"));
-    ASSERT_TRUE(cal.open(QIODevice::WriteOnly));
-    cal.write("Bild;0;/dev/zero\nBild;1;pipe.jpg\nBild;2;.\nBild;3;loop.jpg\n"
-              "Bild;4;text.jpg\nBild;5;text.jpg\n");
-    cal.close();
+    writeFile(out_.filePath("text.jpg"), "kein Bild\n");
+    writeFile(out_.filePath("kaputt.cal"), "Bild;0;/dev/zero\nBild;1;pipe.jpg\nBild;2;.\n"
+                                           "Bild;3;loop.jpg\nBild;4;text.jpg\nBild;5;text.jpg\n");
     const CliRun preview =
         run(kCli, {"preview", "kaputt.cal", "--out", "v.png", "--size", "600x350"}, folder);
     ASSERT_EQ(preview.exitCode, 0) << preview.err.toStdString();
@@ -275,14 +275,9 @@ TEST_F(CliExport, EachPhotoIsReadOnceAndAFailureWarnedAbout) {
         photo.fill(Qt::darkGreen);
         ASSERT_TRUE(photo.save(out_.filePath(name)));
     }
-    QFile broken(out_.filePath("kaputt.jpg"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("kein Bild\n");
-    broken.close();
-    QFile cal(out_.filePath("fotos.cal"));
-    ASSERT_TRUE(cal.open(QIODevice::WriteOnly));
-    cal.write("TitelBild;titel.jpg\nBild;0;januar.jpg\nBild;1;februar.jpg\nBild;2;kaputt.jpg\n");
-    cal.close();
+    writeFile(out_.filePath("kaputt.jpg"), "kein Bild\n");
+    writeFile(out_.filePath("fotos.cal"),
+              "TitelBild;titel.jpg\nBild;0;januar.jpg\nBild;1;februar.jpg\nBild;2;kaputt.jpg\n");
     CliRun result;
     const auto opens = opensDuring(out_.path(), [&] {
         result =

@@ -59,6 +59,16 @@ void paintEntry(const std::string& entry, QColor colour) {
     ASSERT_TRUE(painted.save(QString::fromStdString(entry), "PNG"));
 }
 
+// The entry is owner-only and names the photo and its modification time.
+void expectEntryOf(const std::string& entry, const std::string& photo, const char* mtime) {
+    struct stat info {};
+    ASSERT_EQ(::stat(entry.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    const QImage written(QString::fromStdString(entry));
+    EXPECT_EQ(written.text("Thumb::URI").toStdString(), ThumbnailCache::uriOf(photo));
+    EXPECT_EQ(written.text("Thumb::MTime"), mtime);
+}
+
 class ThumbnailCacheTest : public ::testing::Test {
   protected:
     TempFolder folder;
@@ -79,13 +89,8 @@ TEST_F(ThumbnailCacheTest, DecodingWritesAnEntryThatLaterPaintsAreServedFrom) {
     const std::string entry = cache.entryPath(photo, 128);
     EXPECT_EQ(QFileInfo(QString::fromStdString(entry)).dir().dirName(), "normal");
     EXPECT_EQ(ThumbnailCache::uriOf(photo), "file://" + folder.path() + "/Urlaub%20am%20Meer.jpg");
-    struct stat info {};
-    ASSERT_EQ(::stat(entry.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    const QImage written(QString::fromStdString(entry));
-    EXPECT_EQ(written.text("Thumb::URI").toStdString(), ThumbnailCache::uriOf(photo));
-    EXPECT_EQ(written.text("Thumb::MTime"), "1700000000");
-    EXPECT_EQ(written.size(), QSize(128, 86));
+    expectEntryOf(entry, photo, "1700000000");
+    EXPECT_EQ(QImage(QString::fromStdString(entry)).size(), QSize(128, 86));
     EXPECT_TRUE(QDir(QString::fromStdString(root + "/normal")).entryList({"*.png.*"}).isEmpty());
 
     paintEntry(entry, Qt::blue);
@@ -202,12 +207,7 @@ TEST_F(ThumbnailCacheTest, FailEntrySparesDecodingUntilThePhotoChanges) {
         EXPECT_EQ(info.dir().dirName().left(9), "veltrano-");
         EXPECT_EQ(info.dir().absolutePath(),
                   QString::fromStdString(own.file("thumbnails/fail/")) + info.dir().dirName());
-        struct stat mode {};
-        ASSERT_EQ(::stat(entry.c_str(), &mode), 0);
-        EXPECT_EQ(mode.st_mode & 0777, 0600u);
-        const QImage noted(QString::fromStdString(entry));
-        EXPECT_EQ(noted.text("Thumb::URI").toStdString(), ThumbnailCache::uriOf(path));
-        EXPECT_EQ(noted.text("Thumb::MTime"), "1700000000");
+        expectEntryOf(entry, path, "1700000000");
 
         c.change(path, entry);
         counting.calls = 0;
