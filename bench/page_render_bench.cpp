@@ -3,7 +3,10 @@
 // worker threads while the window's thread stays free), the same again from
 // the warm thumbnail cache, and the PDF export of the whole calendar; and, in
 // the same run, the least each step needs: decoding the same files to the
-// same sizes with the same decoder on as many threads, and nothing else.
+// same sizes with the same decoder on as many threads, and nothing else. The
+// export and its limit are measured in turns, three rounds, and reported as
+// medians (the first round's figures as export_first_ms and
+// export_limit_first_ms).
 //
 // Usage: bench_page_render_bench [--json] [FOLDER]
 //   FOLDER keeps the photos between runs (a temporary folder by default); the
@@ -55,6 +58,12 @@ constexpr int kPhotoHeight = 4000; // 24 megapixels
 constexpr int kPhotoCount = 13;
 constexpr int kWindowWidth = 1200;
 constexpr int kWindowHeight = 700;
+constexpr int kExportRounds = 3; // odd, for a true median
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -268,6 +277,18 @@ double exportLimit(const std::vector<std::pair<std::string, Size>>& decodings) {
     });
 }
 
+// "928/701 ms, ..." for the rounds of the export and its limit.
+std::string roundsText(const std::vector<double>& exportMs, const std::vector<double>& limitMs) {
+    std::string text;
+    for (std::size_t i = 0; i < exportMs.size(); ++i) {
+        char round[64];
+        std::snprintf(round, sizeof round, "%s%.0f/%.0f ms", i == 0 ? "" : ", ", exportMs[i],
+                      limitMs[i]);
+        text += round;
+    }
+    return text;
+}
+
 double firstPaintLimit(const std::vector<Size>& boxes) {
     const QtImageDecoder decoder;
     return onAllCores(kPageControlCount, [&](int i) {
@@ -319,32 +340,47 @@ int main(int argc, char** argv) {
     const FirstPaint cold = measureFirstPaint(pool, document);
     const double coldLimit = firstPaintLimit(cold.boxes);
     const FirstPaint warm = measureFirstPaint(pool, document);
+    // The export and its limit in turns, each figure the median of its
+    // rounds: whichever runs first pays for growing the heap to photo size
+    // (thousands of page faults the other then never sees), and the machine
+    // may be busy with other work during any one of them.
     Export result;
-    if (!measureExport(document, QDir(folder).filePath("kalender.pdf"), result)) {
-        std::fprintf(stderr, "export failed\n");
-        return 1;
+    std::vector<double> exportMs;
+    std::vector<double> limitMs;
+    for (int round = 0; round < kExportRounds; ++round) {
+        Export one;
+        if (!measureExport(document, QDir(folder).filePath("kalender.pdf"), one)) {
+            std::fprintf(stderr, "export failed\n");
+            return 1;
+        }
+        exportMs.push_back(one.ms);
+        limitMs.push_back(exportLimit(one.decodings));
+        result.peakMb = std::max(result.peakMb, one.peakMb);
+        result.pdfMb = one.pdfMb;
     }
-    const double limit = exportLimit(result.decodings);
+    result.ms = median(exportMs);
+    const double limit = median(limitMs);
 
     std::fprintf(stderr,
                  "%d photos of %d x %d, %d threads\n"
                  "first paint of 12 thumbnails: %.0f ms (decoding alone %.0f ms), "
                  "event loop blocked at most %.1f ms (the first paint without photos %.1f ms)\n"
                  "first paint from the thumbnail cache: %.0f ms (blocked at most %.1f ms)\n"
-                 "PDF export, title and 12 months on A4: %.0f ms (decoding and encoding alone "
-                 "%.0f ms), peak memory %.1f MB, %.1f MB\n",
+                 "PDF export, title and 12 months on A4 (median of %d): %.0f ms (decoding and "
+                 "encoding alone %.0f ms; each round: %s), peak memory %.1f MB, %.1f MB\n",
                  kPhotoCount, kPhotoWidth, kPhotoHeight, QThread::idealThreadCount(),
                  cold.untilAllShownMs, coldLimit, cold.maxBlockMs, cold.openingPaintMs,
-                 warm.untilAllShownMs, warm.maxBlockMs, result.ms, limit, result.peakMb,
-                 result.pdfMb);
+                 warm.untilAllShownMs, warm.maxBlockMs, kExportRounds, result.ms, limit,
+                 roundsText(exportMs, limitMs).c_str(), result.peakMb, result.pdfMb);
     if (json) {
         std::printf("{\"first_paint_ms\": %.1f, \"first_paint_limit_ms\": %.1f, "
                     "\"ui_max_block_ms\": %.1f, \"reopen_cached_ms\": %.1f, "
                     "\"export_ms\": %.1f, \"export_limit_ms\": %.1f, \"peak_rss_mb\": %.1f, "
-                    "\"pdf_mb\": %.2f, \"threads\": %d}\n",
+                    "\"pdf_mb\": %.2f, \"threads\": %d, \"export_first_ms\": %.1f, "
+                    "\"export_limit_first_ms\": %.1f}\n",
                     cold.untilAllShownMs, coldLimit, std::max(cold.maxBlockMs, warm.maxBlockMs),
                     warm.untilAllShownMs, result.ms, limit, result.peakMb, result.pdfMb,
-                    QThread::idealThreadCount());
+                    QThread::idealThreadCount(), exportMs.front(), limitMs.front());
     }
     return 0;
 }

@@ -173,7 +173,8 @@ struct HeadlessDrawing::Impl {
     char name[16] = "veltrano-cli";
     char* argv[2] = {name, nullptr};
     std::unique_ptr<QGuiApplication> app;
-    QtImageDecoder decoder;
+    QtImageDecoder photos;
+    FailureNotingDecoder decoder{photos};
 };
 
 HeadlessDrawing::HeadlessDrawing() : impl_(std::make_unique<Impl>()) {
@@ -192,7 +193,7 @@ bool HeadlessDrawing::available() const {
     return true;
 }
 
-const ImageDecoder* HeadlessDrawing::decoder() const {
+const FailureNotingDecoder* HeadlessDrawing::decoder() const {
     return &impl_->decoder;
 }
 
@@ -207,7 +208,7 @@ bool HeadlessDrawing::available() const {
     return false;
 }
 
-const ImageDecoder* HeadlessDrawing::decoder() const {
+const FailureNotingDecoder* HeadlessDrawing::decoder() const {
     return nullptr;
 }
 
@@ -277,11 +278,6 @@ int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
                          err)) {
         return exitFailure;
     }
-    static constexpr std::array<bool, kPageControlCount> kAllMonths{
-        true, true, true, true, true, true, true, true, true, true, true, true};
-    warnAboutUnreadablePhotos(document, options.title && !options.oneSheet,
-                              options.oneSheet ? kAllMonths : options.months, drawing.decoder(),
-                              err);
 #ifdef VELTRANO_CLI_DRAWS
     PdfPrinterDevice device(options.outputPath, toPaperSize(options.paper));
     PrintSelection selection;
@@ -291,6 +287,11 @@ int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
     const PrintPrefetch ahead(controls, document.titlePhoto);
     const bool printed = options.oneSheet ? printYearSheet(device, controls)
                                           : printCalendar(device, controls, document, selection);
+    static constexpr std::array<bool, kPageControlCount> kAllMonths{
+        true, true, true, true, true, true, true, true, true, true, true, true};
+    warnAboutUnreadablePhotos(document, options.title && !options.oneSheet,
+                              options.oneSheet ? kAllMonths : options.months, *drawing.decoder(),
+                              err);
     if (!printed) {
         err << "veltrano-cli: cannot write '" << options.outputPath << "'";
         if (!device.outputError().empty()) {

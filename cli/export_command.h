@@ -12,6 +12,7 @@
 // into page controls, and the drawing machinery that needs no display.
 
 #include "cli/command.h"
+#include "cli/photo_warnings.h"
 #include "document/calendar_document.h"
 #include "render/veltrano_ctrl.h"
 
@@ -60,8 +61,9 @@ class HeadlessDrawing {
 
     // Whether drawing is possible (false in a build without Qt).
     bool available() const;
-    // The photo decoder of this build; null without Qt.
-    const ImageDecoder* decoder() const;
+    // The photo decoder of this build, noting the photos that give no
+    // picture; null without Qt.
+    const FailureNotingDecoder* decoder() const;
 
   private:
     struct Impl;

@@ -2,20 +2,26 @@
 
 #include <cerrno>
 #include <cstring>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace veltrano::cli {
 
-namespace {
+DecodedImage FailureNotingDecoder::decode(const std::string& path, Size box) const {
+    DecodedImage decoded = base_.decode(path, box);
+    if (!decoded) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        failed_.insert(path);
+    }
+    return decoded;
+}
 
-// Enough pixels to tell a picture from something else, cheaply.
-constexpr Size kProbeBox{64, 64};
+bool FailureNotingDecoder::failed(const std::string& path) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return failed_.count(path) != 0;
+}
 
-} // namespace
-
-std::string photoProblem(const std::string& path, const ImageDecoder* decoder) {
+std::string photoProblem(const std::string& path) {
     struct stat status;
     if (::stat(path.c_str(), &status) != 0)
         return std::strerror(errno);
@@ -28,22 +34,18 @@ std::string photoProblem(const std::string& path, const ImageDecoder* decoder) {
         return std::strerror(errno);
     if (status.st_size == 0)
         return "empty file";
-    if (decoder != nullptr && !decoder->decode(path, kProbeBox))
-        return "not a picture that can be read";
-    return {};
+    return "not a picture that can be read";
 }
 
 void warnAboutUnreadablePhotos(const CalendarDocument& document, bool title,
                                const std::array<bool, kMonthCount>& months,
-                               const ImageDecoder* decoder, std::ostream& err) {
-    std::set<std::string> checked;
+                               const FailureNotingDecoder& decoded, std::ostream& err) {
+    std::set<std::string> warned;
     auto check = [&](const std::string& path) {
-        if (path.empty() || !checked.insert(path).second)
+        if (path.empty() || !decoded.failed(path) || !warned.insert(path).second)
             return;
-        const std::string problem = photoProblem(path, decoder);
-        if (!problem.empty())
-            err << "veltrano-cli: warning: photo '" << path << "' cannot be read: " << problem
-                << '\n';
+        err << "veltrano-cli: warning: photo '" << path
+            << "' cannot be read: " << photoProblem(path) << '\n';
     };
     if (title)
         check(document.titlePhoto);

@@ -145,9 +145,6 @@ int runPreviewCommand(const CommandArgs& args, std::ostream&, std::ostream& err)
                          err)) {
         return exitFailure;
     }
-    warnAboutUnreadablePhotos(
-        document, false, {true, true, true, true, true, true, true, true, true, true, true, true},
-        drawing.decoder(), err);
 #ifdef VELTRANO_CLI_DRAWS
     QImage picture(options.size.width, options.size.height, QImage::Format_RGB32);
     picture.fill(QColor(kViewBackground.red, kViewBackground.green, kViewBackground.blue));
@@ -159,6 +156,9 @@ int runPreviewCommand(const CommandArgs& args, std::ostream&, std::ostream& err)
             controls[i].drawPreviewPage(surface, cells[i]);
         }
     }
+    warnAboutUnreadablePhotos(
+        document, false, {true, true, true, true, true, true, true, true, true, true, true, true},
+        *drawing.decoder(), err);
     if (std::string problem; !savePicture(picture, options.outputPath, problem)) {
         err << "veltrano-cli: cannot write '" << options.outputPath << "': " << problem << '\n';
         return exitFailure;

@@ -43,28 +43,37 @@ PrefetchingDecoder::~PrefetchingDecoder() {
     threads_.waitForDone();
 }
 
-// Called with mutex_ held: keeps as many decodings started ahead of index as
-// there are threads.
-void PrefetchingDecoder::startAfter(std::size_t index, Size box) const {
-    nextToStart_ = std::max(nextToStart_, index + 1);
-    const std::size_t ahead = static_cast<std::size_t>(threads_.maxThreadCount());
-    while (slots_.size() < ahead && nextToStart_ < order_.size()) {
-        const std::size_t next = nextToStart_++;
-        if (order_[next].empty()) {
-            continue;
-        }
-        auto slot = std::make_shared<Slot>();
-        slot->index = next;
-        slot->box = box;
-        slots_.push_back(slot);
-        const std::string path = order_[next];
-        threads_.start([this, slot, path] {
+// Called with mutex_ held: queues the decoding of order_[index] at box on the
+// threads. An urgent one (a page waiting for it) goes before those ahead.
+std::shared_ptr<PrefetchingDecoder::Slot> PrefetchingDecoder::start(std::size_t index, Size box,
+                                                                    bool urgent) const {
+    auto slot = std::make_shared<Slot>();
+    slot->index = index;
+    slot->box = box;
+    const std::string path = order_[index];
+    threads_.start(
+        [this, slot, path] {
             DecodedImage photo = base_.decode(path, slot->box);
             const std::lock_guard<std::mutex> lock(mutex_);
             slot->photo = std::move(photo);
             slot->ready = true;
             done_.notify_all();
-        });
+        },
+        urgent ? 1 : 0);
+    return slot;
+}
+
+// Called with mutex_ held: keeps one decoding more started ahead of index
+// than there are threads, so that a thread finishing while the page is drawn
+// finds the next photo waiting rather than idling until the next request.
+void PrefetchingDecoder::startAfter(std::size_t index, Size box) const {
+    nextToStart_ = std::max(nextToStart_, index + 1);
+    const std::size_t ahead = static_cast<std::size_t>(threads_.maxThreadCount()) + 1;
+    while (slots_.size() < ahead && nextToStart_ < order_.size()) {
+        const std::size_t next = nextToStart_++;
+        if (!order_[next].empty()) {
+            slots_.push_back(start(next, box, false));
+        }
     }
 }
 
@@ -89,6 +98,11 @@ DecodedImage PrefetchingDecoder::decode(const std::string& path, Size box) const
             if (slot->index == index && slot->box == box) {
                 found = slot;
             }
+        }
+        // Decoded on the threads too, not here: the threads already use
+        // every core, and a decoding here would compete with them.
+        if (!found) {
+            found = start(index, box, true);
         }
         startAfter(index, box);
     }

@@ -19,11 +19,12 @@ namespace veltrano {
 
 // Decodes like `base` (which must be safe to call from several threads at
 // once, as QtImageDecoder is), but each request for a photo of `order` also starts
-// decoding the next photos of the order at the same box, as many at a time
-// as there are cores. At most that many decoded photos are held beyond the
-// one handed out; a photo passed over is dropped. A request that was not
-// foreseen (another photo or box) is decoded at once, so the result never
-// depends on the guess.
+// decoding the next photos of the order at the same box, on as many threads
+// as there are cores. At most one photo more than there are cores is held
+// beyond the one handed out; a photo passed over is dropped. Photos of the
+// order are decoded only on those threads, the one asked for first; a request
+// that was not foreseen (another box) is decoded anew, so the result never
+// depends on the guess, and a photo not in the order at all on the caller.
 class PrefetchingDecoder : public ImageDecoder {
   public:
     PrefetchingDecoder(const ImageDecoder& base, std::vector<std::string> order);
@@ -33,6 +34,7 @@ class PrefetchingDecoder : public ImageDecoder {
 
   private:
     struct Slot;
+    std::shared_ptr<Slot> start(std::size_t index, Size box, bool urgent) const;
     void startAfter(std::size_t index, Size box) const;
 
     const ImageDecoder& base_;

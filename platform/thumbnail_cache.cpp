@@ -39,8 +39,21 @@ const char* folderOf(int edge) {
     return nullptr;
 }
 
+// Failures are noted per program and version: another program, or a later
+// version of this one, may well read what this one could not.
+const std::string kFailFolder = std::string("fail/veltrano-") + VELTRANO_VERSION;
+
 std::string absolutePath(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+}
+
+// The name of every entry of the photo at path: the MD5 of its URI, in hex.
+std::string entryName(const std::string& path) {
+    return QCryptographicHash::hash(QByteArray::fromStdString(ThumbnailCache::uriOf(path)),
+                                    QCryptographicHash::Md5)
+               .toHex()
+               .toStdString() +
+           ".png";
 }
 
 std::int64_t numberText(const QString& text, bool& ok) {
@@ -49,8 +62,8 @@ std::int64_t numberText(const QString& text, bool& ok) {
 
 // The entry at file when it belongs to uri and was made from the photo's
 // present content (same modification time, and same size where recorded); a
-// null image otherwise. own receives the photo's size recorded in the entry.
-QImage freshEntry(const QString& file, const QString& uri, const FileStamp& stamp, Size& own) {
+// null image otherwise.
+QImage entryOfPhoto(const QString& file, const QString& uri, const FileStamp& stamp) {
     // The keys are read from the decoded image: the reader's own text lookup
     // splits keys at their first ':' and cannot find "Thumb::URI".
     QImage image = QImageReader(file, "png").read();
@@ -58,15 +71,24 @@ QImage freshEntry(const QString& file, const QString& uri, const FileStamp& stam
         return {};
     }
     bool okTime = false;
-    bool okWidth = false;
-    bool okHeight = false;
     bool okSize = false;
     const std::int64_t mtime = numberText(image.text("Thumb::MTime"), okTime);
     const std::int64_t size = numberText(image.text("Thumb::Size"), okSize);
+    if (!okTime || mtime != stamp.modifiedSec || (okSize && size != stamp.size)) {
+        return {};
+    }
+    return image;
+}
+
+// entryOfPhoto, when the entry also records the photo's own size (received
+// in own).
+QImage freshEntry(const QString& file, const QString& uri, const FileStamp& stamp, Size& own) {
+    QImage image = entryOfPhoto(file, uri, stamp);
+    bool okWidth = false;
+    bool okHeight = false;
     own = Size{static_cast<std::int32_t>(numberText(image.text("Thumb::Image::Width"), okWidth)),
                static_cast<std::int32_t>(numberText(image.text("Thumb::Image::Height"), okHeight))};
-    if (!okTime || mtime != stamp.modifiedSec || (okSize && size != stamp.size) || !okWidth ||
-        !okHeight || own.width <= 0 || own.height <= 0) {
+    if (image.isNull() || !okWidth || !okHeight || own.width <= 0 || own.height <= 0) {
         return {};
     }
     return image;
@@ -84,6 +106,25 @@ bool makeFolder(const std::string& folder) {
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
+// Creates root and root/sub (one level or more) owner-only.
+bool makeFolders(const std::string& root, const std::string& sub) {
+    const std::string parent = root.substr(0, root.rfind('/'));
+    if (!parent.empty()) {
+        QDir().mkpath(QString::fromStdString(parent));
+    }
+    if (!makeFolder(root)) {
+        return false;
+    }
+    std::string folder = root;
+    for (const QString& part : QString::fromStdString(sub).split('/', Qt::SkipEmptyParts)) {
+        folder += "/" + part.toStdString();
+        if (!makeFolder(folder)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool writeAll(int fd, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -96,6 +137,38 @@ bool writeAll(int fd, const QByteArray& bytes) {
             return false;
         }
         done += wrote;
+    }
+    return true;
+}
+
+// Writes image as PNG with the photo's keys into root/folder/<name>: to a
+// temporary file (mode 0600) renamed into place, so that a reader never sees
+// half a file.
+bool writeEntry(const std::string& root, const std::string& folder, const std::string& target,
+                const std::string& path, const FileStamp& stamp, QImage image) {
+    if (root.empty() || !makeFolders(root, folder)) {
+        return false;
+    }
+    image.setText("Thumb::URI", QString::fromStdString(ThumbnailCache::uriOf(path)));
+    image.setText("Thumb::MTime", QString::number(stamp.modifiedSec));
+    image.setText("Thumb::Size", QString::number(stamp.size));
+    image.setText("Software", "Veltrano");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&buffer, "png").write(image)) {
+        return false;
+    }
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data()); // created with mode 0600
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = writeAll(fd, png);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
     }
     return true;
 }
@@ -132,10 +205,11 @@ std::string ThumbnailCache::uriOf(const std::string& path) {
 }
 
 std::string ThumbnailCache::entryPath(const std::string& path, int edge) const {
-    const QByteArray md5 =
-        QCryptographicHash::hash(QByteArray::fromStdString(uriOf(path)), QCryptographicHash::Md5)
-            .toHex();
-    return root_ + "/" + folderOf(edge) + "/" + md5.toStdString() + ".png";
+    return root_ + "/" + folderOf(edge) + "/" + entryName(path);
+}
+
+std::string ThumbnailCache::failPath(const std::string& path) const {
+    return root_ + "/" + kFailFolder + "/" + entryName(path);
 }
 
 DecodedImage ThumbnailCache::lookup(const std::string& path, Size box) const {
@@ -167,42 +241,34 @@ DecodedImage ThumbnailCache::lookup(const std::string& path, Size box) const {
 bool ThumbnailCache::store(const std::string& path, const FileStamp& stamp, Size own, int edge,
                            const QImage& thumbnail) const {
     const char* folder = folderOf(edge);
-    if (root_.empty() || folder == nullptr || thumbnail.isNull()) {
-        return false;
-    }
-    const std::string parent = root_.substr(0, root_.rfind('/'));
-    if (!parent.empty()) {
-        QDir().mkpath(QString::fromStdString(parent));
-    }
-    if (!makeFolder(root_) || !makeFolder(root_ + "/" + folder)) {
+    if (folder == nullptr || thumbnail.isNull()) {
         return false;
     }
     QImage tagged = thumbnail;
-    tagged.setText("Thumb::URI", QString::fromStdString(uriOf(path)));
-    tagged.setText("Thumb::MTime", QString::number(stamp.modifiedSec));
-    tagged.setText("Thumb::Size", QString::number(stamp.size));
     tagged.setText("Thumb::Image::Width", QString::number(own.width));
     tagged.setText("Thumb::Image::Height", QString::number(own.height));
-    tagged.setText("Software", "Veltrano");
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, "png").write(tagged)) {
+    if (!writeEntry(root_, folder, entryPath(path, edge), path, stamp, std::move(tagged))) {
         return false;
     }
-    const std::string target = entryPath(path, edge);
-    std::string temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data()); // created with mode 0600
-    if (fd < 0) {
-        return false;
-    }
-    const bool written = writeAll(fd, png);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
+    // The photo reads now: an old note that it failed no longer holds.
+    ::unlink(failPath(path).c_str());
     return true;
+}
+
+bool ThumbnailCache::knownToFail(const std::string& path) const {
+    const FileStamp stamp = fileStampOf(path);
+    if (root_.empty() || stamp.size < 0) {
+        return false;
+    }
+    return !entryOfPhoto(QString::fromStdString(failPath(path)),
+                         QString::fromStdString(uriOf(path)), stamp)
+                .isNull();
+}
+
+bool ThumbnailCache::storeFailure(const std::string& path, const FileStamp& stamp) const {
+    QImage empty(1, 1, QImage::Format_ARGB32);
+    empty.fill(Qt::transparent);
+    return writeEntry(root_, kFailFolder, failPath(path), path, stamp, std::move(empty));
 }
 
 DecodedImage decodeThroughCache(const QtImageDecoder& decoder, const ThumbnailCache& cache,
@@ -214,23 +280,31 @@ DecodedImage decodeThroughCache(const QtImageDecoder& decoder, const ThumbnailCa
     if (DecodedImage cached = cache.lookup(path, box)) {
         return cached;
     }
+    DecodedImage decoded;
+    if (cache.knownToFail(path)) {
+        decoded.problem = PhotoProblem::Unreadable;
+        return decoded;
+    }
     QByteArray data;
     FileStamp stamp;
-    PhotoProblem problem = PhotoProblem::None;
-    if (!readPhotoFile(path, data, stamp, problem)) {
-        DecodedImage none;
-        none.problem = problem;
-        return none;
+    if (!readPhotoFile(path, data, stamp, decoded.problem)) {
+        // Not noted as failed: a missing file has no time, and a permission
+        // can change without changing it.
+        return decoded;
     }
-    DecodedImage decoded = decoder.decodeData(data, Size{edge, edge});
+    decoded = decoder.decodeData(data, Size{edge, edge});
+    // A photo replaced while it was read gets no entry: the entry would carry
+    // the new file's time with the old file's picture (or failure).
+    const bool unchanged = fileStampOf(path) == stamp;
     if (!decoded) {
+        if (unchanged) {
+            cache.storeFailure(path, stamp);
+        }
         return decoded;
     }
     const QImage& pixels = dynamic_cast<const QtPicture&>(*decoded.picture).pixels();
     const Size own{decoded.picture->width(), decoded.picture->height()};
-    // A photo replaced while it was read gets no entry: the entry would carry
-    // the new file's time with the old file's picture.
-    if (fileStampOf(path) == stamp) {
+    if (unchanged) {
         cache.store(path, stamp, own, edge, pixels);
     }
     const Size needed = decodedPixelSize(own, box);

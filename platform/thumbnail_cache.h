@@ -4,6 +4,9 @@
 // $XDG_CACHE_HOME/thumbnails/{normal,large,x-large,xx-large} (128, 256, 512
 // and 1024 pixels a side), carrying the photo's URI and modification time.
 // An entry whose time differs from the photo's is stale and never used.
+// A photo that gives no picture gets an entry of its own under
+// fail/veltrano-<version>/, so that it is not decoded again for a thumbnail
+// until its modification time changes.
 
 #include "platform/qt_image_decoder.h"
 
@@ -27,6 +30,8 @@ class ThumbnailCache {
     static std::string uriOf(const std::string& path);
     // Where the thumbnail of path with the given edge lives.
     std::string entryPath(const std::string& path, int edge) const;
+    // Where this program notes that path gave no picture.
+    std::string failPath(const std::string& path) const;
 
     // A fresh thumbnail of the photo at path that holds enough pixels for
     // box, shrunk to what box needs and reporting the photo's own size; no
@@ -39,6 +44,13 @@ class ThumbnailCache {
     bool store(const std::string& path, const FileStamp& stamp, Size own, int edge,
                const QImage& thumbnail) const;
 
+    // Whether a fail entry says that the photo at path, as it is now (same
+    // modification time), gave no picture.
+    bool knownToFail(const std::string& path) const;
+    // Notes that the photo at path whose content had `stamp` gave no picture:
+    // an empty PNG with its URI and modification time, written like store.
+    bool storeFailure(const std::string& path, const FileStamp& stamp) const;
+
   private:
     std::string root_;
 };
@@ -46,8 +58,10 @@ class ThumbnailCache {
 // Decodes the photo at path for box through the cache: a fresh entry is used
 // when there is one; otherwise the photo is decoded at its cache size, the
 // entry written (unless the photo changed while it was read and decoded) and
-// the picture shrunk to what box needs. Boxes larger than the cache's largest
-// size are decoded directly.
+// the picture shrunk to what box needs. A photo whose file was read but gave
+// no picture gets a fail entry, and while that entry is fresh the photo is
+// reported unreadable without decoding it again. Boxes larger than the
+// cache's largest size are decoded directly.
 DecodedImage decodeThroughCache(const QtImageDecoder& decoder, const ThumbnailCache& cache,
                                 const std::string& path, Size box);
 

@@ -13,8 +13,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <map>
 #include <string>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -47,6 +53,12 @@ CliRun run(const QString& program, const QStringList& args, const QString& folde
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
 }
 
 class CliExport : public ::testing::Test {
@@ -215,15 +227,9 @@ TEST_F(CliExport, EveryUnreadablePhotoIsNamedWithItsReason) {
     const QString folder = out_.path();
     ASSERT_EQ(::mkfifo(out_.filePath("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
     QFile::link(out_.filePath("loop.jpg"), out_.filePath("loop.jpg"));
-    QFile text(out_.filePath("text.jpg"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("kein Bild\n");
-    text.close();
-    QFile cal(out_.filePath("kaputt.cal"));
-    ASSERT_TRUE(cal.open(QIODevice::WriteOnly));
-    cal.write("Bild;0;/dev/zero\nBild;1;pipe.jpg\nBild;2;.\nBild;3;loop.jpg\n"
-              "Bild;4;text.jpg\nBild;5;text.jpg\n");
-    cal.close();
+    writeFile(out_.filePath("text.jpg"), "kein Bild\n");
+    writeFile(out_.filePath("kaputt.cal"), "Bild;0;/dev/zero\nBild;1;pipe.jpg\nBild;2;.\n"
+                                           "Bild;3;loop.jpg\nBild;4;text.jpg\nBild;5;text.jpg\n");
     const CliRun preview =
         run(kCli, {"preview", "kaputt.cal", "--out", "v.png", "--size", "600x350"}, folder);
     ASSERT_EQ(preview.exitCode, 0) << preview.err.toStdString();
@@ -235,6 +241,56 @@ TEST_F(CliExport, EveryUnreadablePhotoIsNamedWithItsReason) {
               "symbolic links\n"
               "veltrano-cli: warning: photo 'text.jpg' cannot be read: not a picture that can "
               "be read\n");
+}
+
+// Opens of the files in folder while `action` runs, by file name.
+std::map<std::string, int> opensDuring(const QString& folder, const std::function<void()>& action) {
+    std::map<std::string, int> opens;
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch < 0 || ::inotify_add_watch(watch, folder.toLocal8Bit().constData(), IN_OPEN) < 0) {
+        ADD_FAILURE() << "inotify: " << std::strerror(errno);
+        return opens;
+    }
+    action();
+    alignas(inotify_event) char buffer[8192];
+    ssize_t got = 0;
+    while ((got = ::read(watch, buffer, sizeof buffer)) > 0) {
+        for (char* at = buffer; at < buffer + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            if (event->len > 0) {
+                ++opens[event->name];
+            }
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    ::close(watch);
+    return opens;
+}
+
+// The warnings come from the export's own decodings: every photo is read once,
+// a broken one too, and still named with its reason.
+TEST_F(CliExport, EachPhotoIsReadOnceAndAFailureWarnedAbout) {
+    QImage photo(60, 40, QImage::Format_RGB32);
+    for (const char* name : {"titel.jpg", "januar.jpg", "februar.jpg"}) {
+        photo.fill(Qt::darkGreen);
+        ASSERT_TRUE(photo.save(out_.filePath(name)));
+    }
+    writeFile(out_.filePath("kaputt.jpg"), "kein Bild\n");
+    writeFile(out_.filePath("fotos.cal"),
+              "TitelBild;titel.jpg\nBild;0;januar.jpg\nBild;1;februar.jpg\nBild;2;kaputt.jpg\n");
+    CliRun result;
+    const auto opens = opensDuring(out_.path(), [&] {
+        result =
+            run(kCli, {"export", "fotos.cal", "--out", "x.pdf", "--months", "1,2,3"}, out_.path());
+    });
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err.toStdString(),
+              "veltrano-cli: warning: photo 'kaputt.jpg' cannot be read: not a picture that can "
+              "be read\n");
+    for (const char* name : {"titel.jpg", "januar.jpg", "februar.jpg", "kaputt.jpg"}) {
+        EXPECT_EQ(opens.count(name) ? opens.at(name) : 0, 1) << name;
+    }
+    EXPECT_EQ(imagePages(out_.filePath("x.pdf")), (std::vector<int>{1, 2, 3}));
 }
 
 // A failed export or preview (here: the disk fills up) leaves the previous

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <mutex>
 
 namespace veltrano {
@@ -27,7 +28,7 @@ class CountingDecoder : public ImageDecoder {
 };
 
 // Whatever was guessed ahead, each request gets its own photo; the photos
-// ahead are decoded once, and never more than one per thread ahead.
+// ahead are decoded once, and never more than one more than there are threads.
 TEST(PrefetchingDecoder, HandsOutTheAskedPhotoAndReadsAheadBoundedly) {
     const CountingDecoder base;
     const std::vector<std::string> order{"1.jpg", "", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"};
@@ -36,7 +37,7 @@ TEST(PrefetchingDecoder, HandsOutTheAskedPhotoAndReadsAheadBoundedly) {
         const PrefetchingDecoder ahead(base, order);
         const Size box{300, 200};
         EXPECT_EQ(ahead.decode("1.jpg", box).picture->width(), 1);
-        EXPECT_LE(base.calls.size(), 1 + threads);
+        EXPECT_LE(base.calls.size(), 2 + threads);
         EXPECT_EQ(ahead.decode("2.jpg", box).picture->width(), 2);
         EXPECT_EQ(ahead.decode("4.jpg", box).picture->width(), 4);             // 3 passed over
         EXPECT_EQ(ahead.decode("5.jpg", Size{10, 10}).pixels, (Size{10, 10})); // not foreseen
@@ -46,6 +47,30 @@ TEST(PrefetchingDecoder, HandsOutTheAskedPhotoAndReadsAheadBoundedly) {
     for (const char* path : {"1.jpg", "2.jpg", "4.jpg", "6.jpg"}) {
         EXPECT_EQ(std::count(base.calls.begin(), base.calls.end(), path), 1) << path;
     }
+}
+
+// The threads already use every core: a photo the page waits for is decoded
+// there too, never on the asking thread beside them.
+TEST(PrefetchingDecoder, DecodesForeseenPhotosOnlyOnItsThreads) {
+    class ThreadNoting : public CountingDecoder {
+      public:
+        DecodedImage decode(const std::string& path, Size box) const override {
+            if (QThread::currentThread() == asker) {
+                onAsker = true;
+            }
+            return CountingDecoder::decode(path, box);
+        }
+        QThread* asker = QThread::currentThread();
+        mutable std::atomic<bool> onAsker = false;
+    };
+    const ThreadNoting base;
+    {
+        const PrefetchingDecoder ahead(base,
+                                       {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"});
+        EXPECT_EQ(ahead.decode("1.jpg", Size{30, 20}).picture->width(), 1);
+        EXPECT_EQ(ahead.decode("2.jpg", Size{10, 10}).picture->width(), 2); // another box
+    }
+    EXPECT_FALSE(base.onAsker);
 }
 
 } // namespace

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -35,6 +38,12 @@ void writePhoto(const std::string& path, QColor colour, std::time_t modified) {
     ASSERT_EQ(::utime(path.c_str(), &times), 0);
 }
 
+void writeDamaged(const std::string& path, std::time_t modified) {
+    testing::writeFile(path, "kein Foto");
+    const utimbuf times{modified, modified};
+    ASSERT_EQ(::utime(path.c_str(), &times), 0);
+}
+
 // Puts pixels of another colour into an entry, keeping its keys, so that a
 // test sees whether a picture came from the cache or from the photo.
 void paintEntry(const std::string& entry, QColor colour) {
@@ -48,6 +57,16 @@ void paintEntry(const std::string& entry, QColor colour) {
         painted.setText(key, image.text(key));
     }
     ASSERT_TRUE(painted.save(QString::fromStdString(entry), "PNG"));
+}
+
+// The entry is owner-only and names the photo and its modification time.
+void expectEntryOf(const std::string& entry, const std::string& photo, const char* mtime) {
+    struct stat info {};
+    ASSERT_EQ(::stat(entry.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    const QImage written(QString::fromStdString(entry));
+    EXPECT_EQ(written.text("Thumb::URI").toStdString(), ThumbnailCache::uriOf(photo));
+    EXPECT_EQ(written.text("Thumb::MTime"), mtime);
 }
 
 class ThumbnailCacheTest : public ::testing::Test {
@@ -70,13 +89,8 @@ TEST_F(ThumbnailCacheTest, DecodingWritesAnEntryThatLaterPaintsAreServedFrom) {
     const std::string entry = cache.entryPath(photo, 128);
     EXPECT_EQ(QFileInfo(QString::fromStdString(entry)).dir().dirName(), "normal");
     EXPECT_EQ(ThumbnailCache::uriOf(photo), "file://" + folder.path() + "/Urlaub%20am%20Meer.jpg");
-    struct stat info {};
-    ASSERT_EQ(::stat(entry.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    const QImage written(QString::fromStdString(entry));
-    EXPECT_EQ(written.text("Thumb::URI").toStdString(), ThumbnailCache::uriOf(photo));
-    EXPECT_EQ(written.text("Thumb::MTime"), "1700000000");
-    EXPECT_EQ(written.size(), QSize(128, 86));
+    expectEntryOf(entry, photo, "1700000000");
+    EXPECT_EQ(QImage(QString::fromStdString(entry)).size(), QSize(128, 86));
     EXPECT_TRUE(QDir(QString::fromStdString(root + "/normal")).entryList({"*.png.*"}).isEmpty());
 
     paintEntry(entry, Qt::blue);
@@ -110,6 +124,9 @@ TEST_F(ThumbnailCacheTest, UnwritableCacheFolderStillShowsThePhoto) {
     ASSERT_TRUE(decoded);
     EXPECT_GT(centreOf(decoded).red(), 200);
     EXPECT_FALSE(decodeThroughCache(decoder, blocked, folder.file("fehlt.jpg"), Size{100, 100}));
+    writeDamaged(photo, 1700000000);
+    EXPECT_EQ(decodeThroughCache(decoder, blocked, photo, Size{100, 100}).problem,
+              PhotoProblem::Unreadable);
 }
 
 // Replaces the photo on disk while the old bytes are being decoded.
@@ -137,6 +154,74 @@ TEST_F(ThumbnailCacheTest, PhotoReplacedWhileDecodingLeavesNoEntry) {
     const DecodedImage again = decodeThroughCache(replacing, cache, photo, Size{100, 100});
     ASSERT_TRUE(again);
     EXPECT_GT(centreOf(again).green(), 200);
+}
+
+class CountingDecoder : public QtImageDecoder {
+  public:
+    DecodedImage decodeData(const QByteArray& data, Size box) const override {
+        ++calls;
+        return QtImageDecoder::decodeData(data, box);
+    }
+    mutable int calls = 0;
+};
+
+// A photo that gives no picture is noted under fail/<program>-<version>/ and
+// not decoded again while it keeps its time, yet it still shows as
+// unreadable; once its time changes it is tried again.
+TEST_F(ThumbnailCacheTest, FailEntrySparesDecodingUntilThePhotoChanges) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& photo, const std::string& failEntry)> change;
+        int decodings;  // on the next paint
+        bool shown;     // the next paint shows a picture
+        bool failAfter; // a fail entry is left for the photo as it is now
+    };
+    const std::vector<Case> cases = {
+        {"unchanged", [](const std::string&, const std::string&) {}, 0, false, true},
+        {"replaced by a photo",
+         [](const std::string& path, const std::string&) { writePhoto(path, Qt::red, 1700000500); },
+         1, true, false},
+        {"damaged anew",
+         [](const std::string& path, const std::string&) { writeDamaged(path, 1700000500); }, 1,
+         false, true},
+        {"entry of another file",
+         [](const std::string&, const std::string& entry) {
+             QImage image(QString::fromStdString(entry));
+             image.setText("Thumb::URI", "file:///anderes.jpg");
+             ASSERT_TRUE(image.save(QString::fromStdString(entry), "PNG"));
+         },
+         1, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder own;
+        const std::string path = own.file("kaputt.jpg");
+        const ThumbnailCache fresh(own.file("thumbnails"));
+        const CountingDecoder counting;
+        writeDamaged(path, 1700000000);
+        const DecodedImage first = decodeThroughCache(counting, fresh, path, Size{100, 100});
+        EXPECT_FALSE(first);
+        EXPECT_EQ(first.problem, PhotoProblem::Unreadable);
+        const std::string entry = fresh.failPath(path);
+        const QFileInfo info(QString::fromStdString(entry));
+        EXPECT_EQ(info.dir().dirName().left(9), "veltrano-");
+        EXPECT_EQ(info.dir().absolutePath(),
+                  QString::fromStdString(own.file("thumbnails/fail/")) + info.dir().dirName());
+        expectEntryOf(entry, path, "1700000000");
+
+        c.change(path, entry);
+        counting.calls = 0;
+        const DecodedImage next = decodeThroughCache(counting, fresh, path, Size{100, 100});
+        EXPECT_EQ(counting.calls, c.decodings);
+        EXPECT_EQ(bool(next), c.shown);
+        EXPECT_EQ(next.problem, c.shown ? PhotoProblem::None : PhotoProblem::Unreadable);
+        EXPECT_EQ(fresh.knownToFail(path), c.failAfter);
+    }
+    // A missing photo is not noted: it has no time to check against.
+    EXPECT_EQ(decodeThroughCache(decoder, cache, folder.file("fehlt.jpg"), Size{100, 100}).problem,
+              PhotoProblem::NotFound);
+    EXPECT_FALSE(
+        QFileInfo::exists(QString::fromStdString(cache.failPath(folder.file("fehlt.jpg")))));
 }
 
 // A receiver that counts on which thread and with what it was answered.
