@@ -1,0 +1,215 @@
+#!/usr/bin/env python3
+"""What a screen reader meets in the main window, read over the desktop's accessibility bus.
+
+Usage: main_window_tree.py LAUNCHER PROGRAM DATA
+
+Starts the window program through LAUNCHER (veltrano-start) with PROGRAM and the shipped program
+folder DATA, as a user on a fresh machine does: an empty home, a virtual display, a session bus and
+the accessibility bus of its own. Then it reads the application's accessible tree over AT-SPI until
+it holds the twelve thumbnails "<month> <year>", the title thumbnail, the heading with the
+calendar's path and the status bar with its panes, or until the time runs out. Every process it
+starts ends with it, also on failure. Missing packages (xvfb, dbus, at-spi2-core,
+python3-pyatspi) make it fail: they belong to the build's dependencies.
+"""
+import ctypes
+import datetime
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+WAIT_SECONDS = 15
+MONTHS = ["Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
+          "Oktober", "November", "Dezember"]
+LOCK_PANES = ["Feststelltaste", "Num-Taste", "Rollen-Taste"]
+
+libc = ctypes.CDLL(None, use_errno=True)
+PR_SET_PDEATHSIG = 1
+PR_SET_CHILD_SUBREAPER = 36
+
+
+def die_with_parent():
+    # A child left behind by a killed test would hold the display and the buses.
+    libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+    os.setsid()
+
+
+class Processes:
+    """Starts processes in groups of their own and ends every one of them."""
+
+    def __init__(self):
+        self.started = []
+        # Processes the buses start themselves become ours when their parent ends, so that
+        # they can be ended and waited for too.
+        libc.prctl(PR_SET_CHILD_SUBREAPER, 1)
+
+    def start(self, argv, **kwargs):
+        process = subprocess.Popen(argv, preexec_fn=die_with_parent, **kwargs)
+        self.started.append(process)
+        return process
+
+    def end_all(self):
+        for process in reversed(self.started):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for process in reversed(self.started):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+        self.end_orphans()
+
+    @staticmethod
+    def end_orphans():
+        deadline = time.monotonic() + 5
+        while True:
+            try:
+                pid, _ = os.waitpid(-1, os.WNOHANG)
+            except ChildProcessError:
+                return
+            if pid:
+                continue
+            signal_to_send = signal.SIGTERM if time.monotonic() < deadline else signal.SIGKILL
+            for child in children_of(os.getpid()):
+                try:
+                    os.kill(child, signal_to_send)
+                except ProcessLookupError:
+                    pass
+            time.sleep(0.05)
+
+
+def children_of(parent):
+    children = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{entry}/stat") as stat:
+                # The parent's id is the second field after the name in parentheses.
+                if int(stat.read().rsplit(")", 1)[1].split()[1]) == parent:
+                    children.append(int(entry))
+        except (OSError, ValueError, IndexError):
+            pass
+    return children
+
+
+def read_line(process, what):
+    line = process.stdout.readline().decode().strip()
+    if not line:
+        sys.exit(f"{what} did not start")
+    return line
+
+
+def start_session(processes, home):
+    """A display, a session bus and the accessibility bus; returns the environment to use."""
+    env = dict(os.environ)
+    for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS",
+                 "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY", "LANGUAGE"):
+        env.pop(name, None)
+    env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
+               XDG_CACHE_HOME=f"{home}/.cache", XDG_RUNTIME_DIR=f"{home}/runtime", LANG="C.UTF-8",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", NO_AT_BRIDGE="0")
+    os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
+
+    xvfb = processes.start(["Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
+                            "1600x1000x24"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    env["DISPLAY"] = ":" + read_line(xvfb, "Xvfb")
+
+    bus = processes.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
+    env["DBUS_SESSION_BUS_ADDRESS"] = read_line(bus, "dbus-daemon")
+
+    processes.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
+    # A program that starts before the accessibility bus is there never joins it.
+    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+           "org.a11y.Bus.GetAddress"]
+    deadline = time.monotonic() + WAIT_SECONDS
+    while subprocess.run(ask, env=env, stdout=subprocess.DEVNULL,
+                         stderr=subprocess.DEVNULL).returncode != 0:
+        if time.monotonic() > deadline:
+            sys.exit("the accessibility bus did not start")
+        time.sleep(0.05)
+    return env
+
+
+def names_below(accessible, depth=0):
+    """(role name, name) of every node of the tree below `accessible`."""
+    found = []
+    if accessible is None or depth > 12:
+        return found
+    found.append((accessible.getRoleName(), accessible.name or ""))
+    for i in range(accessible.childCount):
+        found += names_below(accessible.getChildAtIndex(i), depth + 1)
+    return found
+
+
+def veltrano_tree(pyatspi):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        application = desktop.getChildAtIndex(i)
+        if application is not None and "veltrano" in (application.name or "").lower():
+            return names_below(application)
+    return []
+
+
+def missing_from(tree, year, calendar):
+    wanted = [("status bar", "Statuszeile"), ("label", calendar)]
+    wanted += [("label", pane) for pane in LOCK_PANES]
+    wanted += [("push button", f"{month} {year}") for month in MONTHS]
+    wanted.append(("push button", f"Titelseite {year}"))
+    present = set(tree)
+    return [w for w in wanted if w not in present]
+
+
+def main():
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    launcher, program, data = (os.path.abspath(argument) for argument in sys.argv[1:])
+    processes = Processes()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended from outside"))
+    with tempfile.TemporaryDirectory(prefix="veltrano-a11y-") as home:
+        try:
+            env = start_session(processes, home)
+            os.environ.update(env)  # pyatspi finds the buses through the environment
+            import pyatspi  # noqa: E402 -- only now does the session bus exist
+
+            env.update(VELTRANO_DATA=data, VELTRANO_PROGRAM=program)
+            log = open(f"{home}/program.log", "w+")
+            program_run = processes.start(["sh", launcher], env=env, cwd=home, stdout=log,
+                                          stderr=subprocess.STDOUT)
+            calendar = f"{env['XDG_DATA_HOME']}/veltrano/daten/natur.cal"
+            # The sample calendar stores no year: it shows the current one.
+            year = datetime.date.today().year
+            deadline = time.monotonic() + WAIT_SECONDS
+            last_error = None
+            while True:
+                try:
+                    tree = veltrano_tree(pyatspi)
+                except Exception as error:  # the tree changes while it is read
+                    tree = []
+                    last_error = error
+                missing = missing_from(tree, year, calendar) if tree else ["the application"]
+                if not missing:
+                    print(f"found {len(tree)} accessible nodes with every expected name")
+                    return 0
+                if time.monotonic() > deadline:
+                    print("missing from the accessible tree:", *missing, sep="\n  ")
+                    for role, name in tree:
+                        print(f"  seen: {role}: {name!r}")
+                    log.seek(0)
+                    print(f"program exit status {program_run.poll()}, output:\n{log.read()}")
+                    if last_error is not None:
+                        print("last error while reading the tree:", last_error)
+                    return 1
+                time.sleep(0.3)
+        finally:
+            processes.end_all()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
