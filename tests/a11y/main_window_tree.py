@@ -112,7 +112,7 @@ def start_session(processes, home):
         env.pop(name, None)
     env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
                XDG_CACHE_HOME=f"{home}/.cache", XDG_RUNTIME_DIR=f"{home}/runtime", LANG="C.UTF-8",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", NO_AT_BRIDGE="0")
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
 
     xvfb = processes.start(["Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
