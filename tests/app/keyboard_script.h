@@ -70,7 +70,7 @@ class KeyboardScript {
     void run(int msPerStep = 8000) {
         msPerStep_ = msPerStep;
         deadline_.start();
-        QTimer::singleShot(0, [this] { poll(); });
+        QTimer::singleShot(0, &context_, [this] { poll(); });
         const bool finished = QTest::qWaitFor([this] { return steps_.empty(); }, msPerStep * 20);
         EXPECT_TRUE(finished) << "the steps did not end";
         EXPECT_EQ(failedStep_, "") << "no window for this step";
@@ -93,7 +93,7 @@ class KeyboardScript {
                 closeEveryDialog();
                 return;
             }
-            QTimer::singleShot(10, [this] { poll(); });
+            QTimer::singleShot(10, &context_, [this] { poll(); });
             return;
         }
         QWidget* active = QApplication::activeWindow();
@@ -104,7 +104,7 @@ class KeyboardScript {
             const Step step = steps_.front();
             steps_.pop_front();
             deadline_.restart();
-            QTimer::singleShot(0, [this] { poll(); });
+            QTimer::singleShot(0, &context_, [this] { poll(); });
             SCOPED_TRACE(step.what);
             step.action();
             return;
@@ -120,7 +120,7 @@ class KeyboardScript {
             closeEveryDialog();
             return;
         }
-        QTimer::singleShot(10, [this] { poll(); });
+        QTimer::singleShot(10, &context_, [this] { poll(); });
     }
 
     // When a dialog closes, the desktop's window manager gives the activation
@@ -143,6 +143,7 @@ class KeyboardScript {
         }
     }
 
+    QObject context_; // ends the polls still waiting when the script goes
     std::deque<Step> steps_;
     QElapsedTimer deadline_;
     int msPerStep_ = 0;
