@@ -125,10 +125,13 @@ TEST(DialogTabOrder, FollowsTheReadingOrderAndWraps) {
         const std::vector<QWidget*> expected = focusableInReadingOrder(window.get());
         ASSERT_GE(expected.size(), 1u);
         expected.front()->setFocus(Qt::OtherFocusReason);
+        // A control with several stops of its own (the areas of a markup
+        // text) keeps the focus for several presses; it counts once.
         std::vector<QWidget*> walked{QApplication::focusWidget()};
-        for (std::size_t i = 0; i < expected.size(); ++i) {
+        for (int press = 0; press < 100 && walked.size() <= expected.size(); ++press) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            walked.push_back(QApplication::focusWidget());
+            if (QApplication::focusWidget() != walked.back())
+                walked.push_back(QApplication::focusWidget());
         }
         std::vector<QWidget*> wanted = expected;
         wanted.push_back(expected.front());
