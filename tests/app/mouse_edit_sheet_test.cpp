@@ -123,8 +123,8 @@ TEST(MouseEditSheet, KeysSwitchTabsAndPutTheFocusOnThePage) {
         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
         {Qt::Key_PageUp, Qt::ControlModifier, 12}, // wraps around
         {Qt::Key_Tab, Qt::ControlModifier, 0},
-        {Qt::Key_L, Qt::AltModifier, 7}, // Ju_li: J and u went to Januar and Juni
-        {Qt::Key_G, Qt::AltModifier, 8}, // Au_gust
+        {Qt::Key_L, Qt::AltModifier, 7}, // "Ju_l": J and u went to "Jan" and "Jun"
+        {Qt::Key_G, Qt::AltModifier, 8}, // "Au_g"
         {Qt::Key_K, Qt::AltModifier, 0}, // _Kalender
         {Qt::Key_Z, Qt::AltModifier, 0}, // no tab has Z
     };
