@@ -5,6 +5,7 @@
 #include "widgets/qt/owner_accessibility.h"
 #include "widgets/qt/owner_paint.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -213,6 +214,12 @@ void CNewHtmlWidget::showFocusedArea() {
         if (r.top < band.top || r.bottom > band.bottom) {
             engine_.scroll(ScrollAction::Thumb, r.top);
             syncScrollBar();
+        }
+        if (hasFocus() && QAccessible::isActive()) {
+            // Screen readers follow the focus from area to area.
+            QAccessibleEvent moved(this, QAccessible::Focus);
+            moved.setChild(focusedArea_);
+            QAccessible::updateAccessibility(&moved);
         }
     }
     update();
