@@ -7,7 +7,9 @@ Starts the window program through LAUNCHER (veltrano-start) with PROGRAM and the
 folder DATA, as a user on a fresh machine does: an empty home, a virtual display, a session bus and
 the accessibility bus of its own. Then it reads the application's accessible tree over AT-SPI until
 it holds the twelve thumbnails "<month> <year>", the title thumbnail, the heading with the
-calendar's path and the status bar with its panes, or until the time runs out. Every process it
+calendar's path and the status bar with its panes, or until the time runs out. Then it opens the
+birthday import through its menu item and finds the file entry of the dialog's text as a push
+button inside it. Every process it
 starts ends with it, also on failure. A start whose display or buses broke down (the program
 never reached the bus) is tried again, up to three times. Missing packages (xvfb, dbus, at-spi2-core,
 python3-pyatspi) make it fail: they belong to the build's dependencies.
@@ -27,6 +29,8 @@ SESSION_BROKE = 3
 MONTHS = ["Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
           "Oktober", "November", "Dezember"]
 LOCK_PANES = ["Feststelltaste", "Num-Taste", "Rollen-Taste"]
+IMPORT_COMMAND = "Geburtstage importieren"
+IMPORT_FILE_ENTRY = "Aus Datei (vCard, iCalendar)"
 
 libc = ctypes.CDLL(None, use_errno=True)
 PR_SET_PDEATHSIG = 1
@@ -153,13 +157,55 @@ def names_below(accessible, depth=0):
     return found
 
 
-def veltrano_tree(pyatspi):
+def veltrano_application(pyatspi):
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         application = desktop.getChildAtIndex(i)
         if application is not None and "veltrano" in (application.name or "").lower():
-            return names_below(application)
-    return []
+            return application
+    return None
+
+
+def veltrano_tree(pyatspi):
+    application = veltrano_application(pyatspi)
+    return names_below(application) if application is not None else []
+
+
+def nodes_below(accessible, depth=0):
+    if accessible is None or depth > 12:
+        return
+    yield accessible
+    for i in range(accessible.childCount):
+        yield from nodes_below(accessible.getChildAtIndex(i), depth + 1)
+
+
+def import_entry_shown(pyatspi):
+    """Opens the birthday import through its menu item, as a screen reader's user does, and
+    waits for the file entry of its text: a push button inside the markup text."""
+    application = veltrano_application(pyatspi)
+    item = next((n for n in nodes_below(application) if n.name == IMPORT_COMMAND), None)
+    if item is None:
+        print(f"no menu item {IMPORT_COMMAND!r}")
+        return False
+    # The reply to the action comes only when the modal dialog it opens closes.
+    pyatspi.setTimeout(300, 300)
+    try:
+        item.queryAction().doAction(0)
+    except Exception:
+        pass
+    pyatspi.setTimeout(5000, 5000)
+    deadline = time.monotonic() + WAIT_SECONDS
+    while time.monotonic() < deadline:
+        try:
+            for node in nodes_below(veltrano_application(pyatspi)):
+                if node.getRoleName() == "push button" and (node.name or "").startswith(
+                        IMPORT_FILE_ENTRY) and node.parent.getRoleName() == "label":
+                    return True
+        except Exception:  # the tree changes while it is read
+            pass
+        time.sleep(0.3)
+    print(f"no push button {IMPORT_FILE_ENTRY!r} in the import dialog's text")
+    return False
 
 
 def missing_from(tree, year, calendar):
@@ -199,7 +245,7 @@ def attempt(launcher, program, data):
                 missing = missing_from(tree, year, calendar) if tree else ["the application"]
                 if not missing:
                     print(f"found {len(tree)} accessible nodes with every expected name")
-                    return 0
+                    return 0 if import_entry_shown(pyatspi) else 1
                 if program_run.poll() is not None and not tree:
                     log.seek(0)
                     print(f"the program ended early ({program_run.returncode}):\n{log.read()}")
