@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   poppler-utils xvfb xauth imagemagick
+  dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

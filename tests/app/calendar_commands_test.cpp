@@ -6,6 +6,7 @@
 #include "document/cal_writer.h"
 #include "platform/pdf_printer_device.h"
 #include "tests/app/app_fixture.h"
+#include "tests/support/pdf_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ using testing::AnsweringPresenter;
 using testing::FakeDialogs;
 using testing::FakeFileDialogs;
 using testing::FakeOpener;
+using testing::pdfPageCount;
 using testing::TempFolder;
 
 [[maybe_unused]] ::testing::Environment* const appEnvironment =
@@ -327,17 +329,6 @@ TEST(ManualPath, SuffixByLanguage) {
     for (const auto& [language, expected] : cases)
         EXPECT_EQ(manualPath("/opt/v/", language), expected) << language;
     EXPECT_EQ(manualPath("/opt/v", 0), "/opt/v/handbuch/index.htm");
-}
-
-int pdfPageCount(const std::string& path) {
-    const std::string pdf = testing::fileContent(path);
-    int count = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
-         at = pdf.find("/Type /Page", at + 1)) {
-        if (pdf.compare(at, 12, "/Type /Pages") != 0)
-            ++count;
-    }
-    return count;
 }
 
 TEST_F(CalendarCommandsTest, PrintingBothLayoutsIntoAPdf) {

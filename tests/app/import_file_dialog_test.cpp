@@ -5,6 +5,7 @@
 #include "core/strings.h"
 #include "document/calendar_document.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/real_input.h"
 #include "widgets/qt/markup_controls.h"
 
 #include <QScrollBar>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <numeric>
 
 namespace veltrano {
 namespace {
@@ -94,6 +96,38 @@ TEST_F(ImportFileDialogTest, CancelledOrBadFileLeavesTheDialogOpen) {
     EXPECT_FALSE(dialog.imported());
     EXPECT_NE(dialog.result(), kDialogOk);
     EXPECT_EQ(document.dayText[0][0], "");
+}
+
+// Without a mouse: Tab reaches the text and walks its areas one by one (the
+// web address between the entries too), Enter does what a click does, and
+// Tab past the last area goes on to the next control.
+TEST_F(ImportFileDialogTest, KeyboardWalksTheEntriesAndEnterChoosesOne) {
+    testing::showActive(&dialog);
+    auto* text = qobject_cast<CNewHtmlWidget*>(dialog.control(ImportControls::Text));
+    ASSERT_NE(text, nullptr);
+    for (int press = 0; press < 10 && QApplication::focusWidget() != text; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), text);
+    const std::vector<MarkupArea>& areas = text->engine().areas();
+    std::vector<int> walked{text->focusedArea()};
+    for (std::size_t i = 1; i < areas.size(); ++i) {
+        QTest::keyClick(text, Qt::Key_Tab);
+        walked.push_back(text->focusedArea());
+    }
+    std::vector<int> everyArea(areas.size());
+    std::iota(everyArea.begin(), everyArea.end(), 0);
+    EXPECT_EQ(walked, everyArea);
+    // The file entry is the last button area.
+    int fileEntry = static_cast<int>(areas.size()) - 1;
+    while (fileEntry > 0 && areas[static_cast<std::size_t>(fileEntry)].kind != AreaKind::Button)
+        --fileEntry;
+    while (text->focusedArea() > fileEntry)
+        QTest::keyClick(text, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(chooser.asked, 1);
+    for (int area = text->focusedArea(); area < static_cast<int>(areas.size()); ++area)
+        QTest::keyClick(text, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), text);
 }
 
 } // namespace

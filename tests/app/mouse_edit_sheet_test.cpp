@@ -106,6 +106,41 @@ TEST(MouseEditSheet, ClickedTabsShowTheirPage) {
     }
 }
 
+TEST(MouseEditSheet, KeysSwitchTabsAndPutTheFocusOnThePage) {
+    CalendarDocument document;
+    ShownSheet open(document, 0);
+    CBgPropertySheet& sheet = open.edit.sheet();
+    // The sheet opens with the focus on the page's first control.
+    EXPECT_EQ(QApplication::focusWidget(), findControl(&open.edit.generalPage(), 1008));
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+    } steps[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {Qt::Key_PageUp, Qt::ControlModifier, 1},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier, 12}, // wraps around
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+        {Qt::Key_L, Qt::AltModifier, 7}, // "Ju_l": J and u went to "Jan" and "Jun"
+        {Qt::Key_G, Qt::AltModifier, 8}, // "Au_g"
+        {Qt::Key_K, Qt::AltModifier, 0}, // _Kalender
+        {Qt::Key_Z, Qt::AltModifier, 0}, // no tab has Z
+    };
+    for (const auto& step : steps) {
+        pressKey(step.key, step.modifiers);
+        EXPECT_EQ(sheet.activeIndex(), step.tab) << step.key;
+        QWidget* page = sheet.page(step.tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_TRUE(page->isAncestorOf(QApplication::focusWidget())) << step.key;
+        EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << step.key;
+    }
+    // The first control in reading order: the day list of a month page.
+    pressKey(Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), open.edit.monthPage(3).dayList());
+}
+
 TEST(MouseEditSheet, PhotoButtonsShowTheChosenPhotoAndRemoveIt) {
     TempFolder folder;
     const std::string photo = folder.file("blume.jpg");

@@ -103,8 +103,11 @@ int CNewHtmlCtrl::areaAt(Point client) const {
 }
 
 ClickOutcome CNewHtmlCtrl::click(Point client, LinkOpener& opener) {
-    const int index = areaAt(client);
-    if (index < 0) {
+    return activate(areaAt(client), opener);
+}
+
+ClickOutcome CNewHtmlCtrl::activate(int index, LinkOpener& opener) {
+    if (index < 0 || static_cast<std::size_t>(index) >= areas_.size()) {
         return ClickOutcome::None;
     }
     const MarkupArea& area = areas_[static_cast<std::size_t>(index)];

@@ -93,6 +93,9 @@ class CNewHtmlCtrl {
     // Whether the hand cursor belongs at that point.
     bool showsHandAt(Point client) const { return areaAt(client) >= 0; }
     ClickOutcome click(Point client, LinkOpener& opener);
+    // Does what a click on area `index` does (from the keyboard or a screen
+    // reader); None for an index outside the areas.
+    ClickOutcome activate(int index, LinkOpener& opener);
     // The index of the last clicked button area; -1 when none.
     int clickedArea() const { return clickedArea_; }
 

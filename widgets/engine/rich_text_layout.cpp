@@ -74,6 +74,7 @@ class RichLayout {
         y_ = area_.top;
         widest_ = x_;
         buttonStart_ = Point{x_, y_};
+        buttonWords_.clear();
         lineHeight_ = base_;
         while (!text.empty()) {
             apply(nextRichToken(text));
@@ -171,10 +172,12 @@ class RichLayout {
             break;
         case RichTokenKind::ButtonStart:
             buttonStart_ = Point{x_, y_};
+            buttonWords_.clear();
             break;
         case RichTokenKind::ButtonEnd:
             addArea(Rect{buttonStart_.x, buttonStart_.y, widest_, addCoordinates(y_, lineHeight_)},
-                    AreaKind::Button, {});
+                    AreaKind::Button, buttonWords_);
+            buttonWords_.clear();
             break;
         default: // tags in no table
             break;
@@ -253,6 +256,7 @@ class RichLayout {
     std::int32_t x_ = 0, y_ = 0, lineHeight_ = 0, base_ = 0;
     std::int32_t indent_ = 0, rightTab_ = 0, widest_ = 0;
     Point buttonStart_;
+    std::string buttonWords_; // the words since the last button start
 };
 
 // A word is measured as it is drawn (a link in the underlined normal font, a
@@ -295,6 +299,9 @@ void RichLayout::word(std::string_view text) {
     }
     x_ = addCoordinates(x_, extent.width);
     widest_ = std::max(widest_, x_);
+    const std::string_view spoken = link.shown.substr(0, link.shown.find_last_not_of(' ') + 1);
+    if (!spoken.empty())
+        buttonWords_ += (buttonWords_.empty() ? "" : " ") + std::string(spoken);
 }
 
 } // namespace

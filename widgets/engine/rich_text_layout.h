@@ -34,7 +34,8 @@ struct MarkupArea {
     Rect rect;
     AreaKind kind = AreaKind::Button;
     // For links, the address as drawn (a web word with its trailing blanks; a
-    // mail word without "mailto:"); empty for buttons.
+    // mail word without "mailto:"); for buttons, the words drawn inside the
+    // button joined by single blanks (what a screen reader says for it).
     std::string text;
 
     friend bool operator==(const MarkupArea&, const MarkupArea&) = default;

@@ -6,9 +6,11 @@
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/dialog_surface.h"
 #include "widgets/qt/owner_buttons.h"
+#include "widgets/qt/tab_order.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -53,7 +55,39 @@ CBgPropertySheet::CBgPropertySheet(const QString& caption, QWidget* parent)
     connect(ok, &QAbstractButton::clicked, this, [this] { pressOk(); });
     connect(cancel, &QAbstractButton::clicked, this, [this] { reject(); });
     connect(&tabs_, &CBgTabCtrl::tabRequested, this, [this](int index) { setActivePage(index); });
+    addKeyboardShortcuts();
     layOut();
+}
+
+void CBgPropertySheet::addKeyboardShortcuts() {
+    const auto add = [this](QKeySequence keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    const auto step = [this](int by) {
+        const int count = pageCount();
+        if (count > 0)
+            switchByKeyboard(((activeIndex() + by) % count + count) % count);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), [step] { step(1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [step] { step(1); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [step] { step(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [step] { step(-1); });
+    for (int letter = 0; letter < 26; ++letter) {
+        add(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_A + letter)), [this, letter] {
+            const int tab =
+                tabs_.tabForAccessKey(QChar(QLatin1Char(static_cast<char>('a' + letter))));
+            if (tab >= 0)
+                switchByKeyboard(tab);
+        });
+    }
+}
+
+void CBgPropertySheet::switchByKeyboard(int index) {
+    if (!setActivePage(index))
+        return;
+    // The focus left on the page now hidden would take keys nobody sees.
+    if (QWidget* first = firstTabStop(page(activeIndex())))
+        first->setFocus(Qt::TabFocusReason);
 }
 
 // The pages are children of the tab control, which is destroyed before the
@@ -131,6 +165,9 @@ void CBgPropertySheet::setVisible(bool visible) {
     QDialog::setVisible(visible);
     if (visible && pageCount() > 0) {
         showPage(std::max(0, activeIndex()));
+        // The keyboard starts on the page, not on OK below it.
+        if (QWidget* first = firstTabStop(page(activeIndex())))
+            first->setFocus(Qt::OtherFocusReason);
     }
 }
 

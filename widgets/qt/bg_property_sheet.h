@@ -5,6 +5,11 @@
 // its own copy of the background picture and shows the sheet colour (palette 18)
 // where there is none.
 //
+// The keyboard reaches every page: Alt and a tab's underlined letter, Ctrl+Tab
+// and Ctrl+Page Down (the next tab), Ctrl+Shift+Tab and Ctrl+Page Up (the one
+// before, both wrapping around) show that page and put the focus on its first
+// control.
+//
 // exec() answers 1 after OK (every page that opened has stored its fields through
 // onOk()) and 2 after Cancel, Escape or the close box (no page stores anything).
 
@@ -55,6 +60,8 @@ class CBgPropertySheet : public QDialog {
     void layOut();
     void showPage(int index);
     void pressOk();
+    void switchByKeyboard(int index);
+    void addKeyboardShortcuts();
 
     CBgTabCtrl tabs_;
     std::vector<CBgPropertyPage*> pages_; // children of tabs_, deleted with it

@@ -1,6 +1,7 @@
 #include "widgets/qt/bg_tab_ctrl.h"
 
 #include "platform/qpainter_surface.h"
+#include "widgets/engine/access_keys.h"
 #include "widgets/engine/palette.h"
 
 #include <QFontMetrics>
@@ -62,7 +63,12 @@ void drawTabStrip(DrawingSurface& surface, const TabStrip& strip) {
         surface.setTextColour(strip.text[colour]);
         const std::string_view title =
             i < strip.titles.size() ? limitedTitle(strip.titles[i]) : std::string_view();
-        surface.drawText(tab, title, TextCentre | TextVCentre | TextSingleLine | TextNoPrefix);
+        const int key = i < strip.accessKeys.size() ? strip.accessKeys[i] : -1;
+        const TextFlags flags = TextCentre | TextVCentre | TextSingleLine;
+        if (key >= 0 && static_cast<std::size_t>(key) < title.size())
+            surface.drawText(tab, markAccessKey(std::string(title), key), flags);
+        else
+            surface.drawText(tab, title, flags | TextNoPrefix);
     }
     surface.restore();
 }
@@ -77,6 +83,10 @@ CBgTabCtrl::CBgTabCtrl(QWidget* parent) : QWidget(parent) {
 
 int CBgTabCtrl::addTab(const QString& title) {
     titles_.push_back(title);
+    std::vector<std::string> utf8;
+    for (const QString& t : titles_)
+        utf8.push_back(t.toStdString());
+    accessKeys_ = chooseAccessKeys(utf8);
     if (current_ < 0) {
         current_ = 0;
     }
@@ -86,6 +96,18 @@ int CBgTabCtrl::addTab(const QString& title) {
 
 QString CBgTabCtrl::tabTitle(int index) const {
     return index >= 0 && index < count() ? titles_[static_cast<std::size_t>(index)] : QString();
+}
+
+int CBgTabCtrl::tabForAccessKey(QChar letter) const {
+    for (std::size_t i = 0; i < titles_.size(); ++i) {
+        const int key = accessKeys_[i];
+        if (key < 0)
+            continue;
+        const char c = titles_[i].toStdString()[static_cast<std::size_t>(key)];
+        if (QChar(QLatin1Char(c)).toLower() == letter.toLower())
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 bool CBgTabCtrl::setCurrentIndex(int index) {
@@ -135,6 +157,7 @@ void CBgTabCtrl::paintEvent(QPaintEvent* /*event*/) {
     for (const QString& title : titles_) {
         strip.titles.push_back(title.toStdString());
     }
+    strip.accessKeys = accessKeys_;
     strip.selected = current_;
     strip.text = tabText;
     strip.background = tabBackground;

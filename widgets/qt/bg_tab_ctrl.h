@@ -23,6 +23,7 @@ struct TabStrip {
     Size client;
     std::vector<Rect> tabs; // each tab's rectangle, in client coordinates
     std::vector<std::string> titles;
+    std::vector<int> accessKeys; // byte offset of each title's marked letter, -1 for none
     int selected = -1;
     std::array<Colour, kTabColourCount> text{};
     std::array<Colour, kTabColourCount> background{};
@@ -48,9 +49,13 @@ class CBgTabCtrl : public QWidget {
     Colour stripColour{};
     bool flat = false;
 
+    // Every tab gets an access key: the first letter of its title that no tab
+    // before it has (widgets/engine/access_keys.h), drawn underlined.
     int addTab(const QString& title);
     int count() const { return static_cast<int>(titles_.size()); }
     QString tabTitle(int index) const;
+    // The tab whose access key is `letter` (any case), or -1.
+    int tabForAccessKey(QChar letter) const;
     int currentIndex() const { return current_; }
     // Selects a tab and emits currentChanged; an index outside the tabs is refused.
     bool setCurrentIndex(int index);
@@ -74,6 +79,7 @@ class CBgTabCtrl : public QWidget {
 
   private:
     std::vector<QString> titles_;
+    std::vector<int> accessKeys_; // byte offsets in the UTF-8 titles
     int current_ = -1;
 };
 

@@ -5,10 +5,14 @@
 #include "widgets/qt/owner_accessibility.h"
 #include "widgets/qt/owner_paint.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace veltrano {
 
@@ -107,6 +111,10 @@ void CNewHtmlWidget::refreshPage() {
     QPainterSurface surface(painter, logicalDpiX(), logicalDpiY());
     engine_.drawPage(surface);
     syncScrollBar();
+    // Only a text with areas has anything for the keyboard.
+    const int count = static_cast<int>(engine_.areas().size());
+    setFocusPolicy(count > 0 ? Qt::StrongFocus : Qt::NoFocus);
+    focusedArea_ = std::clamp(focusedArea_, 0, std::max(0, count - 1));
 }
 
 void CNewHtmlWidget::syncScrollBar() {
@@ -129,6 +137,14 @@ void CNewHtmlWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(
         QRectF(0, 0, band.width(), band.height()), page_,
         QRectF(band.left * ratio, band.top * ratio, band.width() * ratio, band.height() * ratio));
+    const int focused = focusedArea();
+    if (focused >= 0 && static_cast<std::size_t>(focused) < engine_.areas().size()) {
+        // The focus mark: a frame in the highlight colour around the area.
+        const Rect r = engine_.areas()[static_cast<std::size_t>(focused)].rect;
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(r.left - 1, r.top - band.top - 1, r.width() + 1, r.height() + 1));
+    }
 }
 
 void CNewHtmlWidget::resizeEvent(QResizeEvent*) {
@@ -150,9 +166,70 @@ void CNewHtmlWidget::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     const QPoint p = event->position().toPoint();
-    if (engine_.click(Point{p.x(), p.y()}, *opener_) == ClickOutcome::ButtonClicked) {
+    activateArea(engine_.areaAt(Point{p.x(), p.y()}));
+}
+
+void CNewHtmlWidget::activateArea(int index) {
+    if (engine_.activate(index, *opener_) == ClickOutcome::ButtonClicked) {
         emit buttonAreaClicked(engine_.clickedArea());
     }
+}
+
+void CNewHtmlWidget::keyPressEvent(QKeyEvent* event) {
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                  event->key() == Qt::Key_Space)) {
+        activateArea(focusedArea_);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CNewHtmlWidget::focusInEvent(QFocusEvent* event) {
+    refreshPage();
+    const int count = static_cast<int>(engine_.areas().size());
+    if (event->reason() == Qt::BacktabFocusReason)
+        focusedArea_ = count - 1;
+    else if (event->reason() == Qt::TabFocusReason)
+        focusedArea_ = 0;
+    showFocusedArea();
+    QWidget::focusInEvent(event);
+}
+
+void CNewHtmlWidget::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+bool CNewHtmlWidget::focusNextPrevChild(bool next) {
+    const int to = focusedArea_ + (next ? 1 : -1);
+    if (hasFocus() && to >= 0 && to < static_cast<int>(engine_.areas().size())) {
+        focusedArea_ = to;
+        showFocusedArea();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+// Scrolls the focused area into view and draws its mark.
+void CNewHtmlWidget::showFocusedArea() {
+    if (focusedArea_ >= 0 && static_cast<std::size_t>(focusedArea_) < engine_.areas().size()) {
+        const Rect r = engine_.areas()[static_cast<std::size_t>(focusedArea_)].rect;
+        const Rect band = engine_.visibleBand();
+        if (r.top < band.top || r.bottom > band.bottom) {
+            engine_.scroll(ScrollAction::Thumb, r.top);
+            syncScrollBar();
+        }
+        if (hasFocus() && QAccessible::isActive()) {
+            // Screen readers follow the focus from area to area.
+            QAccessibleEvent moved(this, QAccessible::Focus);
+            moved.setChild(focusedArea_);
+            QAccessible::updateAccessibility(&moved);
+        }
+    }
+    update();
 }
 
 void CNewHtmlWidget::wheelEvent(QWheelEvent* event) {

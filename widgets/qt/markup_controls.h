@@ -49,6 +49,13 @@ class CNewHtmlWidget : public QWidget {
     // Lays out and draws the page when needed; painting does this too.
     void refreshPage();
 
+    // The keyboard reaches the areas (button areas and links) one by one:
+    // Tab and Shift+Tab move between them and on to the next control, Enter
+    // and Space do what a click does. -1 while no area has the focus.
+    int focusedArea() const { return hasFocus() ? focusedArea_ : -1; }
+    // Does what a click on area `index` does.
+    void activateArea(int index);
+
   signals:
     // A button area was clicked; `area` is its index among the areas.
     void buttonAreaClicked(int area);
@@ -59,16 +66,22 @@ class CNewHtmlWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     QSize pageClientSize() const;
     void syncScrollBar();
+    void showFocusedArea();
 
     CNewHtmlCtrl engine_;
     QScrollBar* scrollBar_;
     QImage page_;
     DesktopLinkOpener desktopOpener_;
     LinkOpener* opener_ = &desktopOpener_;
+    int focusedArea_ = 0;
 };
 
 // The label control's window. A click on the link emits linkClicked with the

@@ -1,6 +1,7 @@
 #include "widgets/qt/owner_accessibility.h"
 
 #include "widgets/engine/control_drawing.h"
+#include "widgets/qt/markup_accessibility.h"
 #include "widgets/qt/markup_controls.h"
 #include "widgets/qt/owner_buttons.h"
 
@@ -73,8 +74,9 @@ QAccessibleInterface* ownerAccessible(const QString& className, QObject* object)
         return new OwnerButtonAccessible(static_cast<QAbstractButton*>(object));
     if (auto* bar = qobject_cast<CButtonBar*>(object))
         return new QAccessibleWidget(bar, QAccessible::ToolBar);
-    if (qobject_cast<CNewHtmlWidget*>(object) != nullptr ||
-        qobject_cast<CHtmlTextWidget*>(object) != nullptr)
+    if (auto* text = qobject_cast<CNewHtmlWidget*>(object))
+        return makeMarkupTextAccessible(text);
+    if (qobject_cast<CHtmlTextWidget*>(object) != nullptr)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     return nullptr;
 }

@@ -78,7 +78,7 @@ TEST(RichLinks, ElevenAndLaterLinksArePlainWords) {
 TEST(RichAreas, ButtonAreaSpansToTheWidestPointOfItsLine) {
     const LaidOut run = layOut("<button>Click me</button>");
     ASSERT_EQ(run.areas.size(), 1u);
-    EXPECT_EQ(run.areas[0], (MarkupArea{Rect{3, 2, 43, 14}, AreaKind::Button, ""}));
+    EXPECT_EQ(run.areas[0], (MarkupArea{Rect{3, 2, 43, 14}, AreaKind::Button, "Click me"}));
     const LaidOut second = layOut("abcd<br><button>x</button>");
     ASSERT_EQ(second.areas.size(), 1u);
     EXPECT_EQ(second.areas[0].rect, (Rect{3, 14, 23, 26}));

@@ -121,6 +121,16 @@ TEST(TabStrip, SelectedTabReachesLowerAndColoursFollowTheTab) {
     EXPECT_EQ(texts[30].state.textColour, strip.text[0]);
     EXPECT_EQ(texts[1].text.size(), kTabTitleLimit);
 
+    // Titles with an access key are drawn with the letter marked.
+    strip.accessKeys = {-1, -1, 1};
+    strip.titles[2] = "AB";
+    RecordingSurface marked;
+    drawTabStrip(marked, strip);
+    const auto markedTexts = marked.opsOf(OpKind::DrawText);
+    EXPECT_EQ(markedTexts[2].text, "A&B");
+    EXPECT_FALSE(markedTexts[2].flags & TextNoPrefix);
+    EXPECT_TRUE(markedTexts[3].flags & TextNoPrefix);
+
     strip.flat = true;
     RecordingSurface flat;
     drawTabStrip(flat, strip);

@@ -124,5 +124,45 @@ TEST(OwnerAccessibility, MessageBoxReadsItsTextWithoutMarkup) {
     box.reject();
 }
 
+// Each area of a markup text is a child a reader can press, as a click would.
+TEST(OwnerAccessibility, MarkupAreasAreChildrenAReaderCanPress) {
+    struct RecordingOpener : LinkOpener {
+        void openWebAddress(std::string_view address) override { opened.emplace_back(address); }
+        void startMail(std::string_view address) override { opened.emplace_back(address); }
+        std::vector<std::string> opened;
+    } opener;
+    CNewHtmlWidget text;
+    text.setLinkOpener(&opener);
+    text.setText(QStringLiteral(
+        "Vorher <button><b>Eins</b> aus A</button> mehr unter www.a.de <button>Zwei</button>"));
+    text.resize(300, 200);
+    text.show();
+    text.refreshPage();
+    QSignalSpy clicked(&text, &CNewHtmlWidget::buttonAreaClicked);
+    QAccessibleInterface* node = spoken(&text);
+    ASSERT_EQ(node->childCount(), 3);
+    const struct {
+        QString name;
+        QAccessible::Role role;
+    } expected[] = {{"Eins aus A", QAccessible::Button},
+                    {"www.a.de", QAccessible::Link},
+                    {"Zwei", QAccessible::Button}};
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* area = node->child(i);
+        ASSERT_NE(area, nullptr);
+        EXPECT_EQ(area->text(QAccessible::Name), expected[i].name);
+        EXPECT_EQ(area->role(), expected[i].role);
+        EXPECT_EQ(area->parent(), node);
+        EXPECT_EQ(node->indexOfChild(area), i);
+        EXPECT_EQ(node->child(i), area); // the same child each time
+        EXPECT_EQ(node->childAt(area->rect().center().x(), area->rect().center().y()), area);
+        area->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    ASSERT_EQ(clicked.size(), 2);
+    EXPECT_EQ(clicked[0][0].toInt(), 0);
+    EXPECT_EQ(clicked[1][0].toInt(), 2);
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{"www.a.de"}));
+}
+
 } // namespace
 } // namespace veltrano

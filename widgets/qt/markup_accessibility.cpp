@@ -1,0 +1,142 @@
+#include "widgets/qt/markup_accessibility.h"
+
+#include "widgets/qt/markup_controls.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QWindow>
+
+#include <vector>
+
+namespace veltrano {
+namespace {
+
+// One area of the text. It holds no Qt object of its own; Qt finds it by the
+// identifier its parent registered.
+class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    MarkupAreaAccessible(CNewHtmlWidget* text, int index) : text_(text), index_(index) {}
+
+    int index() const { return index_; }
+
+    bool isValid() const override {
+        return text_ != nullptr &&
+               static_cast<std::size_t>(index_) < text_->engine().areas().size();
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return text_ != nullptr ? text_->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(text_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !isValid())
+            return {};
+        return QString::fromStdString(area().text).trimmed();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    // On screen: the area's place on the page less the part scrolled away.
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const Rect r = area().rect;
+        const int top = r.top - text_->engine().scrollPosition();
+        return QRect(text_->mapToGlobal(QPoint(r.left, top)), QSize(r.width(), r.height()));
+    }
+    QAccessible::Role role() const override {
+        return isValid() && area().kind == AreaKind::Button ? QAccessible::Button
+                                                            : QAccessible::Link;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        s.focusable = true;
+        s.focused = text_->focusedArea() == index_;
+        const Rect band = text_->engine().visibleBand();
+        s.offscreen = area().rect.bottom <= band.top || area().rect.top >= band.bottom;
+        s.invisible = !text_->isVisible();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    QStringList actionNames() const override {
+        return isValid() && text_->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && isValid() && text_->isEnabled())
+            text_->activateArea(index_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    const MarkupArea& area() const {
+        return text_->engine().areas()[static_cast<std::size_t>(index_)];
+    }
+
+    QPointer<CNewHtmlWidget> text_;
+    int index_;
+};
+
+class MarkupTextAccessible : public QAccessibleWidget {
+  public:
+    explicit MarkupTextAccessible(CNewHtmlWidget* text)
+        : QAccessibleWidget(text, QAccessible::StaticText) {}
+    ~MarkupTextAccessible() override {
+        for (const QAccessible::Id id : children_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return static_cast<int>(text()->engine().areas().size()); }
+
+    // Made when first asked for and kept, so that a reader meets the same
+    // child each time.
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        while (children_.size() <= static_cast<std::size_t>(index)) {
+            auto* area = new MarkupAreaAccessible(text(), static_cast<int>(children_.size()));
+            children_.push_back(QAccessible::registerAccessibleInterface(area));
+        }
+        return QAccessible::accessibleInterface(children_[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* area = dynamic_cast<const MarkupAreaAccessible*>(child);
+        return area != nullptr && area->parent() == this ? area->index() : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return text()->focusedArea() >= 0 ? child(text()->focusedArea()) : nullptr;
+    }
+
+  private:
+    CNewHtmlWidget* text() const { return static_cast<CNewHtmlWidget*>(widget()); }
+
+    mutable std::vector<QAccessible::Id> children_;
+};
+
+} // namespace
+
+QAccessibleInterface* makeMarkupTextAccessible(CNewHtmlWidget* text) {
+    return new MarkupTextAccessible(text);
+}
+
+} // namespace veltrano
