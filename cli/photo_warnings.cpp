@@ -8,7 +8,16 @@
 namespace veltrano::cli {
 
 DecodedImage FailureNotingDecoder::decode(const std::string& path, Size box) const {
-    DecodedImage decoded = base_.decode(path, box);
+    return noted(path, base_.decode(path, box));
+}
+
+// Forwarded, so that a cropped photo is still decoded only in its part.
+DecodedImage FailureNotingDecoder::decodePart(const std::string& path, Size box,
+                                              const PhotoCrop& crop) const {
+    return noted(path, base_.decodePart(path, box, crop));
+}
+
+DecodedImage FailureNotingDecoder::noted(const std::string& path, DecodedImage decoded) const {
     if (!decoded) {
         const std::lock_guard<std::mutex> lock(mutex_);
         failed_.insert(path);

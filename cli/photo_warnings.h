@@ -22,10 +22,14 @@ class FailureNotingDecoder : public ImageDecoder {
     explicit FailureNotingDecoder(const ImageDecoder& base) : base_(base) {}
 
     DecodedImage decode(const std::string& path, Size box) const override;
+    DecodedImage decodePart(const std::string& path, Size box,
+                            const PhotoCrop& crop) const override;
     // Whether some decoding of path gave no picture.
     bool failed(const std::string& path) const;
 
   private:
+    DecodedImage noted(const std::string& path, DecodedImage decoded) const;
+
     const ImageDecoder& base_;
     mutable std::mutex mutex_;
     mutable std::set<std::string> failed_;
