@@ -105,10 +105,10 @@ PhotoCropEditor* placePhotoCropEditor(CNewDialog& page, int id, double aspect,
     editor->setGeometry(old->geometry());
     editor->setVisible(!old->isHidden());
     setControlId(editor->preview(), id);
-    // In the tab order where the preview stands on the page: after the control
-    // before it.
-    if (QWidget* before = old->previousInFocusChain(); before != nullptr && before != old)
-        QWidget::setTabOrder(before, editor->preview());
+    // In the tab order where the preview stood on the page: right after it,
+    // before it goes. (Placing it after the widget before it would put it after
+    // the whole page when that widget is the page itself.)
+    QWidget::setTabOrder(old, editor->preview());
     QWidget::setTabOrder(editor->preview(), editor->fillSwitch());
     QWidget::setTabOrder(editor->fillSwitch(), editor->zoomSlider());
     QWidget::setTabOrder(editor->zoomSlider(), editor->resetButton());

@@ -12,7 +12,10 @@
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/list_controls.h"
 #include "widgets/qt/message_box.h"
+#include "widgets/qt/photo_crop_view.h"
 
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -69,6 +72,7 @@ struct OpenDialog {
 TEST(DialogTabOrder, FollowsTheReadingOrderAndWraps) {
     AnsweringPresenter presenter;
     CalendarDocument document;
+    CalendarDocument photoDocument;
     PrintSelection selection;
     const auto dialogOf = [](auto make) {
         return [make]() {
@@ -101,6 +105,24 @@ TEST(DialogTabOrder, FollowsTheReadingOrderAndWraps) {
              return std::shared_ptr<QWidget>(edit, &edit->sheet());
          },
          {}},
+        {"edit sheet, general page with a photo and its editor",
+         [&] {
+             static QTemporaryDir folder;
+             const QString photo = folder.filePath("bild.png");
+             QImage picture(60, 90, QImage::Format_RGB32);
+             picture.fill(Qt::darkCyan);
+             picture.save(photo);
+             photoDocument.titlePhoto = photo.toStdString();
+             auto edit = std::make_shared<EditSheet>(photoDocument, nullptr, 0, 2027, nullptr);
+             return std::shared_ptr<QWidget>(edit, &edit->sheet());
+         },
+         // The editor's switches are enabled once the photo has arrived.
+         [](QWidget* sheet) {
+             for (auto* view : sheet->findChildren<PhotoCropView*>()) {
+                 if (view->isVisible())
+                     EXPECT_TRUE(QTest::qWaitFor([view] { return view->hasImage(); }));
+             }
+         }},
         {"edit sheet, month page with a day chosen",
          [&] {
              auto edit = std::make_shared<EditSheet>(document, nullptr, 3, 2027, nullptr);
