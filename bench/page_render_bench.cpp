@@ -338,6 +338,9 @@ int main(int argc, char** argv) {
     }
     PhotoWorkerPool pool(cacheRoot.toStdString());
     const FirstPaint cold = measureFirstPaint(pool, document);
+    // The cache entries are written once the photos show; reopening is
+    // measured with all of them on disk, and the limit without them running.
+    pool.waitUntilIdle();
     const double coldLimit = firstPaintLimit(cold.boxes);
     const FirstPaint warm = measureFirstPaint(pool, document);
     // The export and its limit in turns, each figure the median of its

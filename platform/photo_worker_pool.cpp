@@ -6,6 +6,14 @@
 
 namespace veltrano {
 
+namespace {
+
+// A thread takes the waiting job of the highest priority first.
+constexpr int kDecodePriority = 1;
+constexpr int kCacheWritePriority = 0;
+
+} // namespace
+
 PhotoWorkerPool::PhotoWorkerPool(std::string cacheRoot, QObject* parent)
     : QObject(parent), cache_(std::move(cacheRoot)) {
     threads_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
@@ -16,17 +24,26 @@ PhotoWorkerPool::~PhotoWorkerPool() {
     threads_.waitForDone();
 }
 
+void PhotoWorkerPool::waitUntilIdle() {
+    threads_.waitForDone();
+}
+
 std::uint64_t PhotoWorkerPool::request(const std::string& path, Size box, PhotoReceiver& receiver) {
     const std::uint64_t ticket = ++nextTicket_;
     latest_[&receiver] = ticket;
     PhotoReceiver* target = &receiver;
-    threads_.start([this, path, box, target, ticket] {
-        auto photo =
-            std::make_shared<DecodedImage>(decodeThroughCache(decoder_, cache_, path, box));
-        QMetaObject::invokeMethod(
-            this, [this, target, ticket, photo] { deliver(target, ticket, std::move(*photo)); },
-            Qt::QueuedConnection);
-    });
+    threads_.start(
+        [this, path, box, target, ticket] {
+            const auto queueWrite = [this](std::function<void()> write) {
+                threads_.start(std::move(write), kCacheWritePriority);
+            };
+            auto photo = std::make_shared<DecodedImage>(
+                decodeThroughCache(decoder_, cache_, path, box, queueWrite));
+            QMetaObject::invokeMethod(
+                this, [this, target, ticket, photo] { deliver(target, ticket, std::move(*photo)); },
+                Qt::QueuedConnection);
+        },
+        kDecodePriority);
     return ticket;
 }
 

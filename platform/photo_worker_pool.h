@@ -1,6 +1,8 @@
 #pragma once
 // Decodes photos on worker threads, one per core, through the thumbnail
 // cache, and answers on the thread that owns the pool (the window's thread).
+// New cache entries are written on the same threads after every waiting
+// photo has been decoded, so that they never hold a photo back.
 
 #include "platform/qt_image_decoder.h"
 #include "platform/thumbnail_cache.h"
@@ -19,7 +21,8 @@ class PhotoWorkerPool : public QObject, public PhotoLoader {
     // cacheRoot: the thumbnail folder (ThumbnailCache::defaultRoot() for the
     // desktop's); "" decodes without a cache.
     explicit PhotoWorkerPool(std::string cacheRoot, QObject* parent = nullptr);
-    // Waits for the decodings under way; their answers are dropped.
+    // Waits for the decodings and cache writes under way; their answers, and
+    // the writes not yet begun, are dropped.
     ~PhotoWorkerPool() override;
 
     std::uint64_t request(const std::string& path, Size box, PhotoReceiver& receiver) override;
@@ -27,6 +30,9 @@ class PhotoWorkerPool : public QObject, public PhotoLoader {
 
     // Requests not yet answered (for tests and the benchmark).
     std::size_t pendingCount() const { return latest_.size(); }
+    // Waits until every decoding and cache write asked for so far is done
+    // (answers still arrive through the event loop).
+    void waitUntilIdle();
 
   private:
     void deliver(PhotoReceiver* receiver, std::uint64_t ticket, DecodedImage photo);

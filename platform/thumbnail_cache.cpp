@@ -272,7 +272,8 @@ bool ThumbnailCache::storeFailure(const std::string& path, const FileStamp& stam
 }
 
 DecodedImage decodeThroughCache(const QtImageDecoder& decoder, const ThumbnailCache& cache,
-                                const std::string& path, Size box) {
+                                const std::string& path, Size box,
+                                const CacheWriteQueue& queueWrite) {
     const int edge = ThumbnailCache::edgeFor(box);
     if (edge == 0) {
         return decoder.decode(path, box);
@@ -293,22 +294,36 @@ DecodedImage decodeThroughCache(const QtImageDecoder& decoder, const ThumbnailCa
         return decoded;
     }
     decoded = decoder.decodeData(data, Size{edge, edge});
-    // A photo replaced while it was read gets no entry: the entry would carry
-    // the new file's time with the old file's picture (or failure).
-    const bool unchanged = fileStampOf(path) == stamp;
-    if (!decoded) {
-        if (unchanged) {
-            cache.storeFailure(path, stamp);
+    QImage entry; // null: the photo gave no picture
+    Size own;
+    if (decoded) {
+        entry = dynamic_cast<const QtPicture&>(*decoded.picture).pixels();
+        own = Size{decoded.picture->width(), decoded.picture->height()};
+    }
+    // The job keeps its own copy of the cache (a folder name), so that it
+    // does not depend on the caller's cache object still being there.
+    auto write = [cache, path, stamp, own, edge, entry] {
+        // A photo replaced since it was read gets no entry: the entry would
+        // carry the new file's time with the old file's picture (or failure).
+        if (fileStampOf(path) != stamp) {
+            return;
         }
+        if (entry.isNull()) {
+            cache.storeFailure(path, stamp);
+        } else {
+            cache.store(path, stamp, own, edge, entry);
+        }
+    };
+    if (queueWrite) {
+        queueWrite(std::move(write));
+    } else {
+        write();
+    }
+    if (!decoded) {
         return decoded;
     }
-    const QImage& pixels = dynamic_cast<const QtPicture&>(*decoded.picture).pixels();
-    const Size own{decoded.picture->width(), decoded.picture->height()};
-    if (unchanged) {
-        cache.store(path, stamp, own, edge, pixels);
-    }
     const Size needed = decodedPixelSize(own, box);
-    QImage shown = shrunkTo(pixels, needed);
+    QImage shown = shrunkTo(std::move(entry), needed);
     return DecodedImage{std::make_unique<QImagePicture>(std::move(shown), own.width, own.height),
                         needed, PhotoProblem::None};
 }

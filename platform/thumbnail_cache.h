@@ -12,6 +12,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <string>
 
 namespace veltrano {
@@ -55,14 +56,21 @@ class ThumbnailCache {
     std::string root_;
 };
 
+// Takes a cache write to run later (on another thread, once no photo waits
+// to be decoded). The job owns everything it needs.
+using CacheWriteQueue = std::function<void(std::function<void()> write)>;
+
 // Decodes the photo at path for box through the cache: a fresh entry is used
 // when there is one; otherwise the photo is decoded at its cache size, the
-// entry written (unless the photo changed while it was read and decoded) and
-// the picture shrunk to what box needs. A photo whose file was read but gave
-// no picture gets a fail entry, and while that entry is fresh the photo is
-// reported unreadable without decoding it again. Boxes larger than the
-// cache's largest size are decoded directly.
+// entry written (unless the photo changed since it was read) and the picture
+// shrunk to what box needs. A photo whose file was read but gave no picture
+// gets a fail entry, and while that entry is fresh the photo is reported
+// unreadable without decoding it again. Boxes larger than the cache's
+// largest size are decoded directly. With queueWrite, the entry is handed to
+// it instead of being written before the picture is returned: the picture is
+// wanted at once, the entry only by later paints.
 DecodedImage decodeThroughCache(const QtImageDecoder& decoder, const ThumbnailCache& cache,
-                                const std::string& path, Size box);
+                                const std::string& path, Size box,
+                                const CacheWriteQueue& queueWrite = {});
 
 } // namespace veltrano

@@ -156,6 +156,54 @@ TEST_F(ThumbnailCacheTest, PhotoReplacedWhileDecodingLeavesNoEntry) {
     EXPECT_GT(centreOf(again).green(), 200);
 }
 
+// The entry is written only when the queued write runs, after the picture
+// was handed over, and then only for the photo as it was read.
+TEST_F(ThumbnailCacheTest, QueuedWriteRunsAfterThePictureAndChecksThePhotoAgain) {
+    struct Case {
+        const char* name;
+        bool damaged;          // the photo gives no picture
+        std::time_t changedTo; // the photo's time when the write runs; 0: unchanged
+        bool entry;            // a thumbnail entry is written
+        bool failEntry;        // a fail entry is written
+    };
+    const std::vector<Case> cases = {
+        {"unchanged", false, 0, true, false},
+        {"replaced before the write", false, 1700000900, false, false},
+        {"damaged", true, 0, false, true},
+        {"damaged, then replaced", true, 1700000900, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder own;
+        const std::string path = own.file("foto.jpg");
+        const ThumbnailCache fresh(own.file("thumbnails"));
+        if (c.damaged) {
+            writeDamaged(path, 1700000000);
+        } else {
+            writePhoto(path, Qt::red, 1700000000);
+        }
+        std::vector<std::function<void()>> queued;
+        const DecodedImage shown = decodeThroughCache(
+            decoder, fresh, path, Size{100, 100},
+            [&queued](std::function<void()> write) { queued.push_back(std::move(write)); });
+        EXPECT_EQ(bool(shown), !c.damaged);
+        const QString entry = QString::fromStdString(fresh.entryPath(path, 128));
+        const QString failEntry = QString::fromStdString(fresh.failPath(path));
+        EXPECT_FALSE(QFileInfo::exists(entry));
+        EXPECT_FALSE(QFileInfo::exists(failEntry));
+        ASSERT_EQ(queued.size(), 1u);
+        if (c.changedTo != 0) {
+            writePhoto(path, Qt::green, c.changedTo);
+        }
+        queued.front()();
+        EXPECT_EQ(QFileInfo::exists(entry), c.entry);
+        EXPECT_EQ(QFileInfo::exists(failEntry), c.failEntry);
+        if (c.entry) {
+            expectEntryOf(entry.toStdString(), path, "1700000000");
+        }
+    }
+}
+
 class CountingDecoder : public QtImageDecoder {
   public:
     DecodedImage decodeData(const QByteArray& data, Size box) const override {
@@ -268,6 +316,9 @@ TEST_F(ThumbnailCacheTest, PoolAnswersTheLatestRequestOnTheAskingThread) {
     EXPECT_TRUE(cancelled.tickets.empty());
     ASSERT_EQ(missing.tickets.size(), 1u);
     EXPECT_EQ(missing.last.problem, PhotoProblem::NotFound);
+    // The entry follows the answers, on the pool's threads.
+    pool.waitUntilIdle();
+    expectEntryOf(cache.entryPath(photo, 128), photo, "1700000000");
 }
 
 } // namespace
