@@ -128,7 +128,8 @@ void CHauptmenuDlg::showPages() {
 CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
     CommandOutcome outcome = CommandOutcome::Done;
     if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
-        const PrintPrefetch ahead(commands_.pages(), commands_.document().titlePhoto);
+        const PrintPrefetch ahead(commands_.pages(), commands_.document().titlePhoto,
+                                 commands_.document().photoCrop[kTitlePhotoPage]);
         // The pages are seen in the preview first; printing from there asks
         // for the printer.
         if (commandId == command::kPrintSheets) {

@@ -248,7 +248,8 @@ bool measureExport(const CalendarDocument& document, const QString& pdf, Export&
     bool printed = false;
     {
         PdfPrinterDevice device(pdf.toStdString());
-        PrintPrefetch ahead(*controls, document.titlePhoto);
+        PrintPrefetch ahead(*controls, document.titlePhoto,
+                            document.photoCrop[kTitlePhotoPage]);
         printed = printCalendar(device, *controls, document, PrintSelection{});
     }
     result.ms = millisecondsSince(start);

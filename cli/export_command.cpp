@@ -284,7 +284,8 @@ int runExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
     selection.months = options.months;
     selection.title = options.title;
     selection.year = controls[0].pageMonth.year;
-    const PrintPrefetch ahead(controls, document.titlePhoto);
+    const PrintPrefetch ahead(controls, document.titlePhoto,
+                             document.photoCrop[kTitlePhotoPage]);
     const bool printed = options.oneSheet ? printYearSheet(device, controls)
                                           : printCalendar(device, controls, document, selection);
     static constexpr std::array<bool, kPageControlCount> kAllMonths{

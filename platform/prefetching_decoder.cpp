@@ -23,18 +23,27 @@ std::vector<const ImageDecoder*> decodersOf(const PageControls& controls) {
     return decoders;
 }
 
-std::vector<std::string> printOrder(const PageControls& controls, const std::string& titlePhoto) {
-    std::vector<std::string> order{titlePhoto};
+// Every crop that is not set means the whole photo: they are all one.
+PhotoCrop shownPart(const PhotoCrop& crop) {
+    return crop.isSet() ? crop : PhotoCrop{};
+}
+
+std::vector<PrintedPhoto> printOrder(const PageControls& controls, const std::string& titlePhoto,
+                                     const PhotoCrop& titleCrop) {
+    std::vector<PrintedPhoto> order{{titlePhoto, titleCrop}};
     for (const CVeltranoCtrl& page : controls) {
-        order.push_back(page.photoPath);
+        order.push_back({page.photoPath, page.photoCrop});
     }
     return order;
 }
 
 } // namespace
 
-PrefetchingDecoder::PrefetchingDecoder(const ImageDecoder& base, std::vector<std::string> order)
+PrefetchingDecoder::PrefetchingDecoder(const ImageDecoder& base, std::vector<PrintedPhoto> order)
     : base_(base), order_(std::move(order)) {
+    for (PrintedPhoto& photo : order_) {
+        photo.crop = shownPart(photo.crop);
+    }
     threads_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
 }
 
@@ -50,10 +59,10 @@ std::shared_ptr<PrefetchingDecoder::Slot> PrefetchingDecoder::start(std::size_t 
     auto slot = std::make_shared<Slot>();
     slot->index = index;
     slot->box = box;
-    const std::string path = order_[index];
+    const PrintedPhoto& printed = order_[index];
     threads_.start(
-        [this, slot, path] {
-            DecodedImage photo = base_.decode(path, slot->box);
+        [this, slot, printed] {
+            DecodedImage photo = base_.decodePart(printed.path, slot->box, printed.crop);
             const std::lock_guard<std::mutex> lock(mutex_);
             slot->photo = std::move(photo);
             slot->ready = true;
@@ -71,21 +80,30 @@ void PrefetchingDecoder::startAfter(std::size_t index, Size box) const {
     const std::size_t ahead = static_cast<std::size_t>(threads_.maxThreadCount()) + 1;
     while (slots_.size() < ahead && nextToStart_ < order_.size()) {
         const std::size_t next = nextToStart_++;
-        if (!order_[next].empty()) {
+        if (!order_[next].path.empty()) {
             slots_.push_back(start(next, box, false));
         }
     }
 }
 
 DecodedImage PrefetchingDecoder::decode(const std::string& path, Size box) const {
+    return decodePart(path, box, PhotoCrop{});
+}
+
+DecodedImage PrefetchingDecoder::decodePart(const std::string& path, Size box,
+                                            const PhotoCrop& crop) const {
+    const PhotoCrop part = shownPart(crop);
+    const auto isAsked = [&path, &part](const PrintedPhoto& printed) {
+        return printed.path == path && printed.crop == part;
+    };
     std::unique_lock<std::mutex> lock(mutex_);
     // Where the request stands in the order: searched from the first photo
     // still ahead, so that a photo printed twice is found at its next place.
     const auto from =
         order_.begin() + static_cast<std::ptrdiff_t>(slots_.empty() ? 0 : slots_.front()->index);
-    auto position = std::find(from, order_.end(), path);
+    auto position = std::find_if(from, order_.end(), isAsked);
     if (position == order_.end()) {
-        position = std::find(order_.begin(), order_.end(), path);
+        position = std::find_if(order_.begin(), order_.end(), isAsked);
     }
     std::shared_ptr<Slot> found;
     if (position != order_.end()) {
@@ -111,12 +129,14 @@ DecodedImage PrefetchingDecoder::decode(const std::string& path, Size box) const
         return std::move(found->photo);
     }
     lock.unlock();
-    return base_.decode(path, box);
+    return base_.decodePart(path, box, crop);
 }
 
-PrintPrefetch::PrintPrefetch(PageControls& controls, const std::string& titlePhoto)
+PrintPrefetch::PrintPrefetch(PageControls& controls, const std::string& titlePhoto,
+                             const PhotoCrop& titleCrop)
     : controls_(controls), former_(decodersOf(controls)),
-      ahead_(former_[0] != nullptr ? *former_[0] : own_, printOrder(controls, titlePhoto)) {
+      ahead_(former_[0] != nullptr ? *former_[0] : own_,
+             printOrder(controls, titlePhoto, titleCrop)) {
     for (CVeltranoCtrl& page : controls_) {
         page.setImageDecoder(&ahead_);
     }

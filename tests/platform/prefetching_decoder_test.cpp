@@ -12,16 +12,32 @@
 namespace veltrano {
 namespace {
 
-// "3.jpg" decodes to a picture 3 pixels wide; every call is counted.
+// "3.jpg" decodes to a picture 3 pixels wide; every call is counted, a call
+// for a part with its crop and whether it ran on the thread that made this.
 class CountingDecoder : public ImageDecoder {
   public:
     DecodedImage decode(const std::string& path, Size box) const override {
         const std::lock_guard<std::mutex> lock(mutex_);
         calls.push_back(path);
-        const int number = std::stoi(path);
-        return DecodedImage{std::make_unique<BlankPicture>(number, 1), box};
+        return DecodedImage{std::make_unique<BlankPicture>(std::stoi(path), 1), box};
     }
+    DecodedImage decodePart(const std::string& path, Size box,
+                            const PhotoCrop& crop) const override {
+        if (!crop.isSet()) {
+            return decode(path, box);
+        }
+        const std::lock_guard<std::mutex> lock(mutex_);
+        parts.push_back({path, crop, QThread::currentThread() == maker});
+        return DecodedImage{std::make_unique<BlankPicture>(std::stoi(path), 1), box};
+    }
+    struct Part {
+        std::string path;
+        PhotoCrop crop;
+        bool onMaker;
+    };
     mutable std::vector<std::string> calls;
+    mutable std::vector<Part> parts;
+    QThread* maker = QThread::currentThread();
 
   private:
     mutable std::mutex mutex_;
@@ -31,7 +47,8 @@ class CountingDecoder : public ImageDecoder {
 // ahead are decoded once, and never more than one more than there are threads.
 TEST(PrefetchingDecoder, HandsOutTheAskedPhotoAndReadsAheadBoundedly) {
     const CountingDecoder base;
-    const std::vector<std::string> order{"1.jpg", "", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"};
+    const std::vector<PrintedPhoto> order{{"1.jpg"}, {""},      {"2.jpg"}, {"3.jpg"},
+                                          {"4.jpg"}, {"5.jpg"}, {"6.jpg"}};
     const auto threads = static_cast<std::size_t>(std::max(1, QThread::idealThreadCount()));
     {
         const PrefetchingDecoder ahead(base, order);
@@ -65,12 +82,34 @@ TEST(PrefetchingDecoder, DecodesForeseenPhotosOnlyOnItsThreads) {
     };
     const ThreadNoting base;
     {
-        const PrefetchingDecoder ahead(base,
-                                       {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"});
+        const PrefetchingDecoder ahead(
+            base, {{"1.jpg"}, {"2.jpg"}, {"3.jpg"}, {"4.jpg"}, {"5.jpg"}, {"6.jpg"}});
         EXPECT_EQ(ahead.decode("1.jpg", Size{30, 20}).picture->width(), 1);
         EXPECT_EQ(ahead.decode("2.jpg", Size{10, 10}).picture->width(), 2); // another box
     }
     EXPECT_FALSE(base.onAsker);
+}
+
+// A cropped page's photo is decoded ahead only in its part, once, on the
+// threads; the same photo with another crop is another request.
+TEST(PrefetchingDecoder, DecodesACroppedPhotoAheadInItsPartOnce) {
+    const CountingDecoder base;
+    const PhotoCrop left{0, 0, 5000, 10000};
+    const PhotoCrop top{0, 0, 10000, 4000};
+    const Size box{300, 200};
+    {
+        const PrefetchingDecoder ahead(base, {{"1.jpg"}, {"2.jpg", left}, {"3.jpg"}});
+        EXPECT_EQ(ahead.decode("1.jpg", box).picture->width(), 1);
+        EXPECT_EQ(ahead.decodePart("2.jpg", box, left).picture->width(), 2);
+        EXPECT_EQ(ahead.decodePart("2.jpg", box, top).picture->width(), 2); // not in the order
+        EXPECT_EQ(ahead.decodePart("3.jpg", box, PhotoCrop{}).picture->width(), 3);
+    }
+    EXPECT_EQ(std::count(base.calls.begin(), base.calls.end(), "2.jpg"), 0);
+    ASSERT_EQ(base.parts.size(), 2u);
+    EXPECT_EQ(base.parts[0].path, "2.jpg");
+    EXPECT_EQ(base.parts[0].crop, left);
+    EXPECT_FALSE(base.parts[0].onMaker);
+    EXPECT_EQ(base.parts[1].crop, top);
 }
 
 } // namespace
