@@ -13,6 +13,21 @@ void setOrientation(QPrinter& printer, bool landscape) {
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
+PrinterMetrics metricsOf(const QPrinter& printer) {
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    PrinterMetrics m;
+    m.dpiX = printer.logicalDpiX();
+    m.dpiY = printer.logicalDpiY();
+    m.paperWidth = qRound(paper.width());
+    m.paperHeight = qRound(paper.height());
+    m.printableWidth = qRound(page.width());
+    m.printableHeight = qRound(page.height());
+    m.offsetX = qRound(page.left() - paper.left());
+    m.offsetY = qRound(page.top() - paper.top());
+    return m;
+}
+
 } // namespace
 
 SystemPrinterDevice::SystemPrinterDevice(QWidget* dialogParent)
@@ -62,21 +77,14 @@ bool SystemPrinterDevice::chooseNumbered(std::int32_t number, bool landscape) {
 }
 
 PrinterMetrics SystemPrinterDevice::metrics() const {
-    PrinterMetrics m;
-    if (!chosen_) {
-        return m;
-    }
-    const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
-    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
-    m.dpiX = printer_->logicalDpiX();
-    m.dpiY = printer_->logicalDpiY();
-    m.paperWidth = qRound(paper.width());
-    m.paperHeight = qRound(paper.height());
-    m.printableWidth = qRound(page.width());
-    m.printableHeight = qRound(page.height());
-    m.offsetX = qRound(page.left() - paper.left());
-    m.offsetY = qRound(page.top() - paper.top());
-    return m;
+    return chosen_ ? metricsOf(*printer_) : PrinterMetrics{};
+}
+
+PrinterMetrics defaultPortraitPaper() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(false);
+    setOrientation(printer, false);
+    return metricsOf(printer);
 }
 
 bool SystemPrinterDevice::startDocument(const std::string& name) {

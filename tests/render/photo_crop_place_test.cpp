@@ -9,6 +9,8 @@
 #include "render/recording_surface.h"
 #include "render/veltrano_ctrl.h"
 
+#include "tests/support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 namespace veltrano {
@@ -85,6 +87,48 @@ TEST(CroppedPage, ThumbnailAndPrintDrawOnlyThePart) {
     pictures = printer.page.opsOf(OpKind::DrawPicture);
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_EQ(pictures[1].rect, (Rect{55, 5, 944, 598}));
+}
+
+// The part was chosen on a portrait photo; then the file was replaced by a
+// wide panorama. The part now names another shape of pixels: it is drawn with
+// those pixels' own proportions inside the photo box, never stretched.
+TEST(CroppedPage, PhotoReplacedByAnotherShapeIsDrawnUndistorted) {
+    testing::TempFolder folder;
+    const std::string path = folder.file("ausgetauscht.jpg");
+    testing::writeFile(path, "hoch");
+    testing::FakeDecoder decoder;
+    decoder.files[path] = Size{600, 900};
+    CalendarDocument document;
+    document.monthPhoto[0] = path;
+    document.photoCrop[0] = PhotoCrop{0, 3000, 10000, 6000};
+    PageControls pages;
+    pages[0].setImageDecoder(&decoder);
+    fillPageControls(pages, document, 2027);
+    RecordingSurface screen{72, 72};
+    pages[0].drawPreviewPage(screen, Rect{0, 0, 200, 300});
+
+    testing::writeFile(path, "breites Panorama");
+    decoder.files[path] = Size{4000, 500};
+    fillPageControls(pages, document, 2027);
+    testing::FakePrinter printer(testing::a4Printer());
+    PrintJob job(printer);
+    ASSERT_TRUE(job.startJob("Kalender", false));
+    ASSERT_TRUE(job.startPage());
+    const Rect page{0, 0, 1000, 1500};
+    pages[0].drawMonthPage(job, page, false);
+    pages[0].drawPreviewPage(screen, page);
+    auto drawn = screen.opsOf(OpKind::DrawPicture);
+    ASSERT_EQ(drawn.size(), 2u);
+    drawn.push_back(printer.page.opsOf(OpKind::DrawPicture).at(0));
+    for (std::size_t i = 1; i < drawn.size(); ++i) {
+        const RecordedOp& op = drawn[i];
+        // 4000 × 150 pixels of the panorama, fitted across (5, 5, 995, 598).
+        EXPECT_EQ(op.source, (Rect{0, 150, 4000, 300})) << i;
+        EXPECT_NEAR(static_cast<double>(op.rect.width()) / op.rect.height(), 4000.0 / 150, 0.5)
+            << i;
+        EXPECT_EQ(op.rect.left, 5) << i;
+        EXPECT_EQ(op.rect.right, 995) << i;
+    }
 }
 
 } // namespace
