@@ -4,6 +4,7 @@
 
 #include "document/calendar_document.h"
 #include "print_fakes.h"
+#include "render/photo_crop_edit.h"
 #include "render/photo_fit.h"
 #include "render/print_job.h"
 #include "render/recording_surface.h"
@@ -33,6 +34,9 @@ TEST(PlacePhoto, ShowsThePartScaledWithItsProportions) {
         // A part thinner than a pixel still shows one column.
         {{3, 1}, {9999, 0, 10000, 10000}, {43, 5, 156, 118}, {2, 0, 3, 1}},
         {{0, 400}, {0, 0, 5000, 5000}, {}, {}},
+        // The part that fills the box fills it to the unit, though its pixels,
+        // rounded, are a little wider (1600 × 951 for 190 × 113).
+        {{1600, 1067}, coverCrop(1600, 1067, 190.0 / 113), box, {0, 58, 1600, 1009}},
     };
     for (const auto& c : cases) {
         const PhotoPlacement place = placePhoto(box, c.photo.width, c.photo.height, c.crop);
@@ -67,7 +71,7 @@ TEST(CroppedPage, ThumbnailAndPrintDrawOnlyThePart) {
     pages[1].drawPreviewPage(screen, Rect{0, 0, 200, 300}); // photo box (5, 5, 195, 118)
     auto pictures = screen.opsOf(OpKind::DrawPicture);
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].rect, (Rect{15, 5, 184, 117})); // 169 × 112 ≈ 3 : 2
+    EXPECT_EQ(pictures[0].rect, (Rect{15, 5, 185, 118})); // 170 × 113 ≈ 3 : 2, the full height
     EXPECT_EQ(pictures[0].source, (Rect{0, 100, 300, 300}));
     ASSERT_EQ(decoder.calls.size(), 1u);
     EXPECT_EQ(decoder.calls[0].box, (Size{190, 226})); // twice the height: half is shown
@@ -79,14 +83,14 @@ TEST(CroppedPage, ThumbnailAndPrintDrawOnlyThePart) {
     pages[1].drawMonthPage(job, Rect{0, 0, 1000, 1500}, false); // photo box (5, 5, 995, 598)
     pictures = printer.page.opsOf(OpKind::DrawPicture);
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].rect, (Rect{55, 5, 944, 598}));
+    EXPECT_EQ(pictures[0].rect, (Rect{55, 5, 945, 598}));
     EXPECT_EQ(pictures[0].source, (Rect{0, 100, 300, 300}));
 
     decoder.files["titel.jpg"] = Size{300, 400};
     pages[0].drawTitlePage(job, Rect{0, 0, 1000, 1500}, "titel.jpg", "", document.photoCrop[1]);
     pictures = printer.page.opsOf(OpKind::DrawPicture);
     ASSERT_EQ(pictures.size(), 2u);
-    EXPECT_EQ(pictures[1].rect, (Rect{55, 5, 944, 598}));
+    EXPECT_EQ(pictures[1].rect, (Rect{55, 5, 945, 598}));
 }
 
 // The part was chosen on a portrait photo; then the file was replaced by a
