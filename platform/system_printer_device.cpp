@@ -1,6 +1,7 @@
 #include "platform/system_printer_device.h"
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -83,6 +84,9 @@ PrinterMetrics SystemPrinterDevice::metrics() const {
 PrinterMetrics defaultPortraitPaper() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(false);
+    // A printer that reports no paper would give the crop editor no shape.
+    if (printer.paperRect(QPrinter::DevicePixel).isEmpty())
+        printer.setPageSize(QPageSize(QPageSize::A4));
     setOrientation(printer, false);
     return metricsOf(printer);
 }

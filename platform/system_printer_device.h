@@ -45,8 +45,8 @@ class SystemPrinterDevice : public PagedPrinterDevice {
 };
 
 // The paper a print command starts with before the user picks another: the
-// default printer's (or, without printers, the locale's) paper, portrait, at
-// the resolution printing uses.
+// default printer's (or, without printers, the locale's; A4 when neither
+// names one) paper, portrait, at the resolution printing uses.
 PrinterMetrics defaultPortraitPaper();
 
 } // namespace veltrano
