@@ -137,6 +137,19 @@ QLineEdit* CMonthEditPage::marginField(int id) const {
     return qobject_cast<QLineEdit*>(control(id));
 }
 
+MarginRect CMonthEditPage::typedMargins() const {
+    return MarginRect{marginFromText(controlText(1033).toStdString()),
+                      marginFromText(controlText(1035).toStdString()),
+                      marginFromText(controlText(1034).toStdString()),
+                      marginFromText(controlText(1036).toStdString())};
+}
+
+void CMonthEditPage::setPhotoAreaAspect(double aspect) {
+    photoAspect_ = aspect;
+    if (cropEditor_ != nullptr)
+        cropEditor_->setAreaAspect(aspect);
+}
+
 void CMonthEditPage::onInitDialog() {
     setControlText(1006, QStringLiteral("<b> ") + translated("Titelblatt"));
     setControlText(1002, QStringLiteral("<b> ") + translated("Feiertage"));
@@ -162,6 +175,9 @@ void CMonthEditPage::onInitDialog() {
                                                     {1036, values_.margins.bottom}};
     for (const auto& [id, value] : margins) {
         setControlText(id, QString::fromStdString(formatText("%d %s", {value, unit})));
+        if (QLineEdit* field = marginField(id))
+            connect(field, &QLineEdit::textEdited, this,
+                    [this] { emit marginsEdited(typedMargins()); });
     }
 }
 
@@ -217,10 +233,7 @@ void CMonthEditPage::onOk() {
     }
     values_.dayFrames = checkState(control(1005));
     values_.weekNumbers = checkState(control(1044));
-    values_.margins.left = marginFromText(controlText(1033).toStdString());
-    values_.margins.top = marginFromText(controlText(1035).toStdString());
-    values_.margins.right = marginFromText(controlText(1034).toStdString());
-    values_.margins.bottom = marginFromText(controlText(1036).toStdString());
+    values_.margins = typedMargins();
     values_.titleText = textFromField(controlText(1020));
     if (const auto* combo = qobject_cast<const QComboBox*>(control(1042))) {
         values_.fontSize = fontSizeFromText(combo->currentText().toStdString());

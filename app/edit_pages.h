@@ -87,11 +87,16 @@ class CMonthEditPage : public CBgPropertyPage {
   public:
     CMonthEditPage(GeneralValues values, PhotoDialogs* photos, QWidget* parent = nullptr);
     const GeneralValues& values() const { return values_; }
-    // The proportions of the pages' photo area (width / height), for the crop editor.
-    void setPhotoAreaAspect(double aspect) { photoAspect_ = aspect; }
+    // The proportions of the pages' photo area (width / height), for the crop
+    // editor; an open editor follows them at once.
+    void setPhotoAreaAspect(double aspect);
     PhotoCropEditor* cropEditor() const { return cropEditor_; }
 
     void onOk() override;
+
+  signals:
+    // The user typed in a margin field: the margins the fields now give.
+    void marginsEdited(const MarginRect& margins);
 
   protected:
     void onInitDialog() override;
@@ -101,6 +106,7 @@ class CMonthEditPage : public CBgPropertyPage {
     void fillRegions();
     void fillFontSizes();
     QLineEdit* marginField(int id) const;
+    MarginRect typedMargins() const;
 
     GeneralValues values_;
     PhotoDialogs* photos_;
@@ -118,8 +124,9 @@ class CFotoEditPage : public CBgPropertyPage {
     const MonthValues& values() const { return values_; }
     std::int32_t month() const { return month_; }
     std::int32_t year() const { return year_; }
-    // The proportions of the pages' photo area (width / height), for the crop editor.
-    void setPhotoAreaAspect(double aspect) { photoAspect_ = aspect; }
+    // The proportions of the pages' photo area (width / height), for the crop
+    // editor; an open editor follows them at once.
+    void setPhotoAreaAspect(double aspect);
     PhotoCropEditor* cropEditor() const { return cropEditor_; }
 
     void onOk() override;

@@ -101,6 +101,12 @@ CFotoEditPage::CFotoEditPage(const QString& tabTitle, std::int32_t month, std::i
     : CBgPropertyPage(kMonthTemplate, tabTitle, parent), month_(month), year_(year),
       values_(std::move(values)), photos_(photos) {}
 
+void CFotoEditPage::setPhotoAreaAspect(double aspect) {
+    photoAspect_ = aspect;
+    if (cropEditor_ != nullptr)
+        cropEditor_->setAreaAspect(aspect);
+}
+
 void CFotoEditPage::onInitDialog() {
     filling_ = true;
     setControlText(1002, QStringLiteral("<b> ") + QString::fromStdString(monthName(month_ - 1)));

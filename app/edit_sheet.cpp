@@ -7,7 +7,8 @@
 #include "core/translation.h"
 #include "document/program_folder.h"
 #include "platform/qt_image_decoder.h"
-#include "render/photo_crop_edit.h"
+#include "platform/system_printer_device.h"
+#include "render/print_layouts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +19,6 @@ namespace veltrano {
 namespace {
 
 constexpr const char* kSheetCaption = "Monat bearbeiten";
-constexpr Size kA4Millimetres{210, 297};
 
 GeneralValues generalValues(const CalendarDocument& document) {
     GeneralValues values;
@@ -58,21 +58,29 @@ QString translated(const QString& german) {
 EditSheet::EditSheet(const CalendarDocument& document, QWidget* owner, int startPage,
                      std::int32_t year, PhotoDialogs* photos)
     : sheet_(QString::fromUtf8(kSheetCaption), owner),
-      year_(year < 0 ? static_cast<std::int32_t>(currentDate().year) : year) {
+      year_(year < 0 ? static_cast<std::int32_t>(currentDate().year) : year),
+      paper_(defaultPortraitPaper()) {
     general_ = static_cast<CMonthEditPage*>(
         sheet_.addPage(std::make_unique<CMonthEditPage>(generalValues(document), photos)));
-    // The pages' photo area as printed on A4, where most calendars go.
-    const double aspect = photoAreaAspect(kA4Millimetres, document.margins);
-    general_->setPhotoAreaAspect(aspect);
     for (int m = 0; m < kMonthCount; ++m) {
         months_[static_cast<std::size_t>(m)] =
             static_cast<CFotoEditPage*>(sheet_.addPage(std::make_unique<CFotoEditPage>(
                 monthTabTitle(m), m + 1, year_, monthValues(document, m), photos)));
-        months_[static_cast<std::size_t>(m)]->setPhotoAreaAspect(aspect);
     }
+    showPhotoAreaFor(document.margins);
+    QObject::connect(general_, &CMonthEditPage::marginsEdited, general_,
+                     [this](const MarginRect& margins) { showPhotoAreaFor(margins); });
     if (!sheet_.setActivePage(startPage)) {
         sheet_.setActivePage(0);
     }
+}
+
+void EditSheet::showPhotoAreaFor(const MarginRect& margins) {
+    // The photo's proportions as a print command would print the pages now.
+    const double aspect = printedPhotoAspect(paper_, margins);
+    general_->setPhotoAreaAspect(aspect);
+    for (CFotoEditPage* month : months_)
+        month->setPhotoAreaAspect(aspect);
 }
 
 bool EditSheet::finish(CalendarDocument& document) const {

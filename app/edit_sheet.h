@@ -6,6 +6,7 @@
 #include "app/edit_pages.h"
 #include "app/file_dialogs.h"
 #include "document/calendar_document.h"
+#include "render/printer_device.h"
 #include "widgets/qt/bg_property_sheet.h"
 
 #include <QStringList>
@@ -40,8 +41,12 @@ class EditSheet {
     bool finish(CalendarDocument& document) const;
 
   private:
+    // Gives every page's crop editor the photo area of margins on paper_.
+    void showPhotoAreaFor(const MarginRect& margins);
+
     CBgPropertySheet sheet_;
     std::int32_t year_;
+    PrinterMetrics paper_;
     CMonthEditPage* general_ = nullptr;
     std::array<CFotoEditPage*, kMonthCount> months_{};
 };

@@ -79,6 +79,11 @@ PhotoCropEditor::PhotoCropEditor(double aspect, QWidget* parent)
     showState();
 }
 
+void PhotoCropEditor::setAreaAspect(double aspect) {
+    preview_->setAreaAspect(aspect);
+    showState();
+}
+
 void PhotoCropEditor::setCrop(const PhotoCrop& crop) {
     preview_->setCrop(crop);
     showState();

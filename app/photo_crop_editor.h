@@ -30,6 +30,10 @@ class PhotoCropEditor : public QWidget {
     QSlider* zoomSlider() const { return zoom_; }
     QPushButton* resetButton() const { return reset_; }
 
+    // The page's photo area changed its proportions (width / height); a
+    // chosen part follows them and is announced.
+    void setAreaAspect(double aspect);
+
     // Shows crop without announcing it.
     void setCrop(const PhotoCrop& crop);
 

@@ -1,6 +1,7 @@
 #include "platform/system_printer_device.h"
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -11,6 +12,21 @@ namespace {
 
 void setOrientation(QPrinter& printer, bool landscape) {
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+PrinterMetrics metricsOf(const QPrinter& printer) {
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    PrinterMetrics m;
+    m.dpiX = printer.logicalDpiX();
+    m.dpiY = printer.logicalDpiY();
+    m.paperWidth = qRound(paper.width());
+    m.paperHeight = qRound(paper.height());
+    m.printableWidth = qRound(page.width());
+    m.printableHeight = qRound(page.height());
+    m.offsetX = qRound(page.left() - paper.left());
+    m.offsetY = qRound(page.top() - paper.top());
+    return m;
 }
 
 } // namespace
@@ -62,21 +78,17 @@ bool SystemPrinterDevice::chooseNumbered(std::int32_t number, bool landscape) {
 }
 
 PrinterMetrics SystemPrinterDevice::metrics() const {
-    PrinterMetrics m;
-    if (!chosen_) {
-        return m;
-    }
-    const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
-    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
-    m.dpiX = printer_->logicalDpiX();
-    m.dpiY = printer_->logicalDpiY();
-    m.paperWidth = qRound(paper.width());
-    m.paperHeight = qRound(paper.height());
-    m.printableWidth = qRound(page.width());
-    m.printableHeight = qRound(page.height());
-    m.offsetX = qRound(page.left() - paper.left());
-    m.offsetY = qRound(page.top() - paper.top());
-    return m;
+    return chosen_ ? metricsOf(*printer_) : PrinterMetrics{};
+}
+
+PrinterMetrics defaultPortraitPaper() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(false);
+    // A printer that reports no paper would give the crop editor no shape.
+    if (printer.paperRect(QPrinter::DevicePixel).isEmpty())
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    setOrientation(printer, false);
+    return metricsOf(printer);
 }
 
 bool SystemPrinterDevice::startDocument(const std::string& name) {

@@ -44,4 +44,9 @@ class SystemPrinterDevice : public PagedPrinterDevice {
     bool started_ = false;
 };
 
+// The paper a print command starts with before the user picks another: the
+// default printer's (or, without printers, the locale's; A4 when neither
+// names one) paper, portrait, at the resolution printing uses.
+PrinterMetrics defaultPortraitPaper();
+
 } // namespace veltrano

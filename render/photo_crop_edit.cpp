@@ -18,15 +18,6 @@ std::int32_t clampedStart(double start, std::int32_t length) {
 
 } // namespace
 
-double photoAreaAspect(Size paperMm, const MarginRect& margins) {
-    constexpr double kSmallest = 0.01;
-    const double width = paperMm.width - margins.left - margins.right;
-    const double height = (paperMm.height - margins.top - margins.bottom) * 2.0 / 5.0;
-    if (width <= 0 || height <= 0)
-        return 1.0;
-    return std::max(kSmallest, width / height);
-}
-
 PhotoCrop coverCrop(std::int32_t w, std::int32_t h, double aspect) {
     if (w <= 0 || h <= 0 || !(aspect > 0))
         return PhotoCrop{};

@@ -3,7 +3,6 @@
 // photo area, and that part moved or zoomed by the user. All parts are in
 // ten-thousandths of the upright photo (see PhotoCrop) and always lie within it.
 
-#include "document/calendar_document.h"
 #include "document/photo_crop.h"
 #include "render/geometry.h"
 
@@ -13,12 +12,6 @@ namespace veltrano {
 
 // How far the user may zoom in, relative to the part that fills the area.
 inline constexpr double kMaxCropZoom = 4.0;
-
-// The proportions (width / height) of a page's photo area on a sheet of
-// paper (millimetres, portrait) with the calendar's margins: the photo takes
-// the page's width and two fifths of its height. Never below a small positive
-// value, so margins wider than the sheet still give a usable area.
-double photoAreaAspect(Size paperMm, const MarginRect& margins);
 
 // The largest part of a w × h photo with the proportions `aspect`, centred:
 // the photo then fills the area without empty sides. Unset for a photo

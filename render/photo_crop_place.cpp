@@ -3,6 +3,7 @@
 #include "render/photo_fit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace veltrano {
@@ -37,9 +38,37 @@ Rect cropSourceRect(std::int32_t w, std::int32_t h, const PhotoCrop& crop) {
     return source;
 }
 
+namespace {
+
+// Where a chosen part goes in box: scaled by its own proportions, not by those
+// of its pixels rounded to whole ones, and its sides rounded to the nearest
+// unit rather than cut, so that a part chosen to fill a box fills it without a
+// seam. A part thinner than a unit of box falls back to its (at least one)
+// pixel, fitted as a whole photo is.
+Rect partRect(const Rect& box, std::int32_t w, std::int32_t h, const PhotoCrop& crop,
+              const Rect& source) {
+    const double partW = static_cast<double>(w) * (crop.right - crop.left);
+    const double partH = static_cast<double>(h) * (crop.bottom - crop.top);
+    const double scale = std::min(box.width() / partW, box.height() / partH);
+    const auto side = [scale](double length, std::int32_t boxSide) {
+        return std::min(static_cast<std::int32_t>(std::lround(scale * length)), boxSide);
+    };
+    const std::int32_t width = side(partW, box.width());
+    const std::int32_t height = side(partH, box.height());
+    if (width <= 0 || height <= 0)
+        return fitImageRect(box, source.width(), source.height());
+    const std::int32_t left = box.left + (box.width() - width) / 2;
+    const std::int32_t top = box.top + (box.height() - height) / 2;
+    return Rect{left, top, left + width, top + height};
+}
+
+} // namespace
+
 PhotoPlacement placePhoto(const Rect& box, std::int32_t w, std::int32_t h, const PhotoCrop& crop) {
     const Rect source = cropSourceRect(w, h, crop);
-    const Rect dest = fitImageRect(box, source.width(), source.height());
+    if (w <= 0 || h <= 0 || box.isEmpty())
+        return PhotoPlacement{};
+    const Rect dest = crop.isSet() ? partRect(box, w, h, crop, source) : fitImageRect(box, w, h);
     if (dest.isEmpty())
         return PhotoPlacement{};
     return PhotoPlacement{dest, source};

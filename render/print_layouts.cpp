@@ -10,6 +10,17 @@ std::int32_t PrintSelection::defaultYear() {
     return currentDate().year + 1;
 }
 
+Rect calendarPageRect(const PrinterMetrics& paper, const MarginRect& margins) {
+    return marginRect(paper, margins.left, margins.top, margins.right, margins.bottom);
+}
+
+double printedPhotoAspect(const PrinterMetrics& paper, const MarginRect& margins) {
+    const Rect photo = pagePhotoBox(calendarPageRect(paper, margins));
+    if (photo.width() <= 0 || photo.height() <= 0)
+        return 1.0;
+    return static_cast<double>(photo.width()) / photo.height();
+}
+
 bool printCalendar(PrinterDevice& device, PageControls& controls, const CalendarDocument& document,
                    const PrintSelection& selection) {
     PrintJob job(device);
@@ -22,7 +33,7 @@ bool printCalendar(PrinterDevice& device, PageControls& controls, const Calendar
             job.endJob();
             return false;
         }
-        const Rect page = job.marginRect(margins.left, margins.top, margins.right, margins.bottom);
+        const Rect page = calendarPageRect(job.metrics(), margins);
         controls[0].drawTitlePage(job, page, document.titlePhoto, document.titleText,
                                   document.photoCrop[kTitlePhotoPage]);
     }
@@ -30,7 +41,7 @@ bool printCalendar(PrinterDevice& device, PageControls& controls, const Calendar
         if (!selection.months[m]) {
             continue;
         }
-        const Rect page = job.marginRect(margins.left, margins.top, margins.right, margins.bottom);
+        const Rect page = calendarPageRect(job.metrics(), margins);
         if (!job.startPage()) {
             job.endJob();
             return false;

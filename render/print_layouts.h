@@ -11,6 +11,7 @@
 namespace veltrano {
 
 struct CalendarDocument;
+struct MarginRect;
 
 // Which pages to print, as the print selection dialog sets them.
 struct PrintSelection {
@@ -23,6 +24,13 @@ struct PrintSelection {
     // The current year + 1.
     static std::int32_t defaultYear();
 };
+
+// Where a page of printCalendar goes on paper: inside the calendar's margins.
+Rect calendarPageRect(const PrinterMetrics& paper, const MarginRect& margins);
+
+// The proportions (width / height) of the photo on a page printCalendar prints
+// on paper with margins; 1 when margins leave no room for a photo.
+double printedPhotoAspect(const PrinterMetrics& paper, const MarginRect& margins);
 
 // The title page (when selected) and each selected month on a sheet of its
 // own, portrait, inside the document's margins. The title page is drawn by

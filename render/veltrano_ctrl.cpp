@@ -69,6 +69,10 @@ std::string fitCaption(DrawingSurface& surface, const std::string& caption, std:
 
 } // namespace
 
+Rect pagePhotoBox(const Rect& page) {
+    return photoBoxOf(page.deflated(kPageInset)).deflated(kPhotoInset);
+}
+
 CVeltranoCtrl::CVeltranoCtrl(const ImageDecoder* decoder) : decoder_(decoder) {
     pageMonth = DateValue::today();
 }
@@ -182,7 +186,7 @@ const Picture* CVeltranoCtrl::photoFor(Size box, DecodedImage& temporary) {
 
 void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client) {
     const Rect area = client.deflated(kPageInset);
-    const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
+    const Rect photoBox = pagePhotoBox(client);
     Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
     // At the screen's pixels; a chosen part of the photo needs the whole photo decoded larger.
     const Size wanted = decodeBoxForCrop(devicePixels(photoBox, screenPixelRatio_), photoCrop);
@@ -215,7 +219,7 @@ void CVeltranoCtrl::drawMonthPage(PrintJob& job, const Rect& rect, bool compact)
     if (surface == nullptr || area.isEmpty()) {
         return;
     }
-    const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
+    const Rect photoBox = pagePhotoBox(rect);
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect gridArea{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
     const Size pixels = printBoxPixels(*surface, photoBox);
@@ -253,7 +257,7 @@ void CVeltranoCtrl::drawTitlePage(PrintJob& job, const Rect& rect,
         return;
     }
     surface->save();
-    const Rect photoBox = photoBoxOf(area).deflated(kPhotoInset);
+    const Rect photoBox = pagePhotoBox(rect);
     const std::int32_t gap = job.mmRect(0, 0, 10, 10).height();
     Rect textArea = Rect{area.left, photoBoxOf(area).bottom + gap, area.right, area.bottom};
     const Size pixels = printBoxPixels(*surface, photoBox);

@@ -121,6 +121,10 @@ class CVeltranoCtrl : public MonthGridData, private PhotoReceiver {
     FileStamp decodedStamp_;
 };
 
+// Where the photo goes on a page drawn into `page` (screen thumbnail, printed
+// month or title page): the top two fifths, a little inside.
+Rect pagePhotoBox(const Rect& page);
+
 inline constexpr int kPageControlCount = 12;
 using PageControls = std::array<CVeltranoCtrl, kPageControlCount>;
 

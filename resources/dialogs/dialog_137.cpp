@@ -1,7 +1,8 @@
 // The general page of the edit sheet: the title page (photo and text) on the
 // left, the holidays and the print options on the right. Controls numbered -1
 // are captions nobody addresses; 1007 is the photo preview the page puts in
-// place of the owner-drawn button.
+// place of the owner-drawn button, tall enough for the crop editor's frame
+// and its row of controls. The page is as tall as the month pages.
 #include "resources/dialogs/dialog_template.h"
 
 #include <array>
@@ -18,11 +19,11 @@ constexpr std::uint32_t kLabel = Visible | StaticLeft;
 constexpr std::array<DialogControl, 26> kControls = {{
     {1006, "BUTTON", "<head><b> Titelblatt", Visible, {7, 7, 150, 12}},
     {-1, "STATIC", "Foto für Titelblatt:", kLabel, {7, 24, 150, 9}},
-    {1007, "BUTTON", "", Visible | OwnerDrawButton, {7, 34, 150, 92}},
-    {1008, "BUTTON", "Bild auswählen...", Visible | TabStop | PushButton, {7, 130, 73, 14}},
-    {1009, "BUTTON", "Bild entfernen", Visible | TabStop | PushButton, {84, 130, 73, 14}},
-    {-1, "STATIC", "Text für Titelblatt:", kLabel, {7, 152, 150, 9}},
-    {1020, "EDIT", "", Visible | TabStop | Border | EditMultiLine | VScroll, {7, 162, 150, 105}},
+    {1007, "BUTTON", "", Visible | OwnerDrawButton, {7, 34, 150, 110}},
+    {1008, "BUTTON", "Bild auswählen...", Visible | TabStop | PushButton, {7, 148, 73, 14}},
+    {1009, "BUTTON", "Bild entfernen", Visible | TabStop | PushButton, {84, 148, 73, 14}},
+    {-1, "STATIC", "Text für Titelblatt:", kLabel, {7, 170, 150, 9}},
+    {1020, "EDIT", "", Visible | TabStop | Border | EditMultiLine | VScroll, {7, 180, 150, 123}},
     {1002, "BUTTON", "<head><b> Feiertage", Visible, {165, 7, 148, 12}},
     {1003,
      "BUTTON",
@@ -55,6 +56,6 @@ constexpr std::array<DialogControl, 26> kControls = {{
 } // namespace
 
 extern const DialogTemplate kDialogTemplate137;
-const DialogTemplate kDialogTemplate137 = {137, "Kalender", 320, 272, "MS Shell Dlg", 8, kControls};
+const DialogTemplate kDialogTemplate137 = {137, "Kalender", 320, 308, "MS Shell Dlg", 8, kControls};
 
 } // namespace veltrano

@@ -2,7 +2,9 @@
 // keyboard: what the preview shows and what reaches the calendar after OK.
 #include "app/edit_sheet.h"
 #include "app/photo_crop_editor.h"
+#include "platform/system_printer_device.h"
 #include "render/photo_crop_edit.h"
+#include "render/print_layouts.h"
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/photo_crop_view.h"
 
@@ -41,8 +43,14 @@ std::string bandedPhoto(TempFolder& folder, const char* name) {
     return path;
 }
 
-PhotoCrop expectedCover() {
-    return coverCrop(600, 900, photoAreaAspect({210, 297}, MarginRect{}));
+// The part that fills the photo area a print command prints with margins.
+PhotoCrop expectedCover(MarginRect margins = {}) {
+    return coverCrop(600, 900, printedPhotoAspect(defaultPortraitPaper(), margins));
+}
+
+double frameAspect(const PhotoCropView* view) {
+    const Rect frame = view->areaFrame();
+    return static_cast<double>(frame.width()) / frame.height();
 }
 
 // The sheet open at a page with the banded photo, shown and decoded.
@@ -189,6 +197,27 @@ TEST(CropEditor, ResetAndANewPhotoDropThePart) {
     const CalendarDocument& document = open.close();
     EXPECT_EQ(document.monthPhoto[kMay - 1], other);
     EXPECT_EQ(document.photoCrop[kMay - 1], kUnset);
+}
+
+TEST(CropEditor, TypedMarginsReshapeTheFrameAndTheFilledPart) {
+    CropSheet open(0, expectedCover());
+    const double before = frameAspect(open.view);
+    // Wider side margins make the printed photo narrower: the frame follows,
+    // and the filled part shows more of the photo's height.
+    typeInto(findControl(&open.edit->generalPage(), 1033), QStringLiteral("60"));
+    typeInto(findControl(&open.edit->generalPage(), 1034), QStringLiteral("60 mm"));
+    const MarginRect margins{60, 30, 60, 20};
+    EXPECT_LT(frameAspect(open.view), before * 0.8);
+    EXPECT_NEAR(frameAspect(open.view), printedPhotoAspect(defaultPortraitPaper(), margins), 0.02);
+    EXPECT_TRUE(isColour(open.seen(0.02, 0.5), Qt::green));
+    const CalendarDocument& document = open.close();
+    EXPECT_EQ(document.margins, margins);
+    const PhotoCrop crop = document.photoCrop[kTitlePhotoPage];
+    const PhotoCrop cover = expectedCover(margins);
+    EXPECT_EQ(crop.bottom - crop.top, cover.bottom - cover.top);
+    // Kept about its middle through every keystroke, each rounded.
+    EXPECT_NEAR(crop.top, cover.top, 3);
+    EXPECT_EQ(crop.right - crop.left, kCropScale);
 }
 
 TEST(CropEditor, CancelLeavesTheCalendarAlone) {

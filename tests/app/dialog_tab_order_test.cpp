@@ -119,8 +119,9 @@ TEST(DialogTabOrder, FollowsTheReadingOrderAndWraps) {
          // The editor's switches are enabled once the photo has arrived.
          [](QWidget* sheet) {
              for (auto* view : sheet->findChildren<PhotoCropView*>()) {
-                 if (view->isVisible())
+                 if (view->isVisible()) {
                      EXPECT_TRUE(QTest::qWaitFor([view] { return view->hasImage(); }));
+                 }
              }
          }},
         {"edit sheet, month page with a day chosen",

@@ -68,9 +68,6 @@ TEST(PhotoCropEdit, CoverZoomAndPanGiveClampedParts) {
         EXPECT_EQ(c.make(), c.expected) << c.name;
     EXPECT_DOUBLE_EQ(cropZoom({0, 0, 5000, 1875}, {0, 0, 10000, 3750}), 2.0);
     EXPECT_DOUBLE_EQ(cropZoom({}, band), 1.0);
-    // A4 with 25/30/25/20 mm margins: 160 mm wide, 2/5 of 247 mm high.
-    EXPECT_NEAR(photoAreaAspect({210, 297}, MarginRect{}), 160.0 / 98.8, 1e-9);
-    EXPECT_DOUBLE_EQ(photoAreaAspect({210, 297}, MarginRect{200, 0, 200, 0}), 1.0);
 }
 
 } // namespace

@@ -4,10 +4,13 @@
 
 #include "document/calendar_document.h"
 #include "print_fakes.h"
+#include "render/photo_crop_edit.h"
 #include "render/photo_fit.h"
 #include "render/print_job.h"
 #include "render/recording_surface.h"
 #include "render/veltrano_ctrl.h"
+
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +34,9 @@ TEST(PlacePhoto, ShowsThePartScaledWithItsProportions) {
         // A part thinner than a pixel still shows one column.
         {{3, 1}, {9999, 0, 10000, 10000}, {43, 5, 156, 118}, {2, 0, 3, 1}},
         {{0, 400}, {0, 0, 5000, 5000}, {}, {}},
+        // The part that fills the box fills it to the unit, though its pixels,
+        // rounded, are a little wider (1600 × 951 for 190 × 113).
+        {{1600, 1067}, coverCrop(1600, 1067, 190.0 / 113), box, {0, 58, 1600, 1009}},
     };
     for (const auto& c : cases) {
         const PhotoPlacement place = placePhoto(box, c.photo.width, c.photo.height, c.crop);
@@ -65,7 +71,7 @@ TEST(CroppedPage, ThumbnailAndPrintDrawOnlyThePart) {
     pages[1].drawPreviewPage(screen, Rect{0, 0, 200, 300}); // photo box (5, 5, 195, 118)
     auto pictures = screen.opsOf(OpKind::DrawPicture);
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].rect, (Rect{15, 5, 184, 117})); // 169 × 112 ≈ 3 : 2
+    EXPECT_EQ(pictures[0].rect, (Rect{15, 5, 185, 118})); // 170 × 113 ≈ 3 : 2, the full height
     EXPECT_EQ(pictures[0].source, (Rect{0, 100, 300, 300}));
     ASSERT_EQ(decoder.calls.size(), 1u);
     EXPECT_EQ(decoder.calls[0].box, (Size{190, 226})); // twice the height: half is shown
@@ -77,14 +83,56 @@ TEST(CroppedPage, ThumbnailAndPrintDrawOnlyThePart) {
     pages[1].drawMonthPage(job, Rect{0, 0, 1000, 1500}, false); // photo box (5, 5, 995, 598)
     pictures = printer.page.opsOf(OpKind::DrawPicture);
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].rect, (Rect{55, 5, 944, 598}));
+    EXPECT_EQ(pictures[0].rect, (Rect{55, 5, 945, 598}));
     EXPECT_EQ(pictures[0].source, (Rect{0, 100, 300, 300}));
 
     decoder.files["titel.jpg"] = Size{300, 400};
     pages[0].drawTitlePage(job, Rect{0, 0, 1000, 1500}, "titel.jpg", "", document.photoCrop[1]);
     pictures = printer.page.opsOf(OpKind::DrawPicture);
     ASSERT_EQ(pictures.size(), 2u);
-    EXPECT_EQ(pictures[1].rect, (Rect{55, 5, 944, 598}));
+    EXPECT_EQ(pictures[1].rect, (Rect{55, 5, 945, 598}));
+}
+
+// The part was chosen on a portrait photo; then the file was replaced by a
+// wide panorama. The part now names another shape of pixels: it is drawn with
+// those pixels' own proportions inside the photo box, never stretched.
+TEST(CroppedPage, PhotoReplacedByAnotherShapeIsDrawnUndistorted) {
+    testing::TempFolder folder;
+    const std::string path = folder.file("ausgetauscht.jpg");
+    testing::writeFile(path, "hoch");
+    testing::FakeDecoder decoder;
+    decoder.files[path] = Size{600, 900};
+    CalendarDocument document;
+    document.monthPhoto[0] = path;
+    document.photoCrop[0] = PhotoCrop{0, 3000, 10000, 6000};
+    PageControls pages;
+    pages[0].setImageDecoder(&decoder);
+    fillPageControls(pages, document, 2027);
+    RecordingSurface screen{72, 72};
+    pages[0].drawPreviewPage(screen, Rect{0, 0, 200, 300});
+
+    testing::writeFile(path, "breites Panorama");
+    decoder.files[path] = Size{4000, 500};
+    fillPageControls(pages, document, 2027);
+    testing::FakePrinter printer(testing::a4Printer());
+    PrintJob job(printer);
+    ASSERT_TRUE(job.startJob("Kalender", false));
+    ASSERT_TRUE(job.startPage());
+    const Rect page{0, 0, 1000, 1500};
+    pages[0].drawMonthPage(job, page, false);
+    pages[0].drawPreviewPage(screen, page);
+    auto drawn = screen.opsOf(OpKind::DrawPicture);
+    ASSERT_EQ(drawn.size(), 2u);
+    drawn.push_back(printer.page.opsOf(OpKind::DrawPicture).at(0));
+    for (std::size_t i = 1; i < drawn.size(); ++i) {
+        const RecordedOp& op = drawn[i];
+        // 4000 × 150 pixels of the panorama, fitted across (5, 5, 995, 598).
+        EXPECT_EQ(op.source, (Rect{0, 150, 4000, 300})) << i;
+        EXPECT_NEAR(static_cast<double>(op.rect.width()) / op.rect.height(), 4000.0 / 150, 0.5)
+            << i;
+        EXPECT_EQ(op.rect.left, 5) << i;
+        EXPECT_EQ(op.rect.right, 995) << i;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "document/calendar_document.h"
 #include "print_fakes.h"
+#include "render/photo_crop_edit.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,45 @@ TEST_F(PrintLayouts, MonthPagesLieInsideTheDocumentMargins) {
     ASSERT_NE(title, page.end()) << "nothing drawn on the month page";
     EXPECT_EQ(title->text, "Januar 2027");
     EXPECT_EQ(title->rect, (Rect{261, 1393, 1839, 2760}));
+}
+
+// The part that fills a frame of printedPhotoAspect must fill the printed
+// photo box edge to edge, whatever the paper and margins.
+TEST_F(PrintLayouts, CropOfThePrintedAspectFillsThePrintedPhotoBox) {
+    PrinterMetrics letter = testing::a4Printer(40, 40);
+    letter.paperWidth = 2159;
+    letter.printableWidth = 2159 - 80;
+    letter.paperHeight = 2794;
+    letter.printableHeight = 2794 - 80;
+    const struct {
+        PrinterMetrics paper;
+        MarginRect margins;
+    } cases[] = {{testing::a4Printer(), MarginRect{}},
+                 {testing::a4Printer(), MarginRect{60, 10, 60, 10}},
+                 {letter, MarginRect{5, 5, 5, 5}}};
+    // Many pixels, so that the part's rounding to whole pixels stays below a unit.
+    decoder.files["hoch.jpg"] = Size{6000, 9000};
+    PrintSelection selection;
+    selection.title = false;
+    selection.months.fill(false);
+    selection.months[0] = true;
+    for (const auto& c : cases) {
+        document.margins = c.margins;
+        const double aspect = printedPhotoAspect(c.paper, c.margins);
+        controls[0].setPhotoPath("hoch.jpg");
+        controls[0].photoCrop = coverCrop(6000, 9000, aspect);
+        FakePrinter printer(c.paper);
+        ASSERT_TRUE(printCalendar(printer, controls, document, selection));
+        const Rect box = pagePhotoBox(calendarPageRect(c.paper, c.margins));
+        const std::vector<RecordedOp> page = printer.opsOfPage(0);
+        const auto photo = std::find_if(page.begin(), page.end(), [](const RecordedOp& op) {
+            return op.kind == OpKind::DrawPicture;
+        });
+        ASSERT_NE(photo, page.end());
+        EXPECT_NEAR(photo->rect.width(), box.width(), 1) << c.margins.left;
+        EXPECT_NEAR(photo->rect.height(), box.height(), 1) << c.margins.left;
+    }
+    EXPECT_EQ(printedPhotoAspect(testing::a4Printer(), MarginRect{200, 0, 200, 0}), 1.0);
 }
 
 TEST_F(PrintLayouts, NothingChosenGivesAnEmptyDocument) {

@@ -34,10 +34,15 @@ PhotoCropView::PhotoCropView(QWidget* parent, const ImageDecoder* decoder)
 }
 
 void PhotoCropView::setAreaAspect(double aspect) {
-    if (aspect > 0) {
-        aspect_ = aspect;
-        update();
-    }
+    if (!(aspect > 0) || aspect == aspect_)
+        return;
+    // A chosen part keeps its middle and how closely it shows the photo, and
+    // takes the new proportions, so that it goes on filling the area.
+    const double zoomed = zoom();
+    aspect_ = aspect;
+    update();
+    if (crop_.isSet())
+        edit(zoomCrop(crop_, coverCrop(), zoomed, 0.5, 0.5));
 }
 
 void PhotoCropView::setCrop(const PhotoCrop& crop) {

@@ -19,7 +19,9 @@ class PhotoCropView : public CImageControl {
   public:
     explicit PhotoCropView(QWidget* parent = nullptr, const ImageDecoder* decoder = nullptr);
 
-    // The page's photo area, as width / height (positive).
+    // The page's photo area, as width / height (others are ignored). A chosen
+    // part takes the new proportions about its middle at the same zoom, and
+    // is announced when that changed it.
     void setAreaAspect(double aspect);
     double areaAspect() const { return aspect_; }
 
