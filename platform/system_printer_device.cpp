@@ -82,13 +82,18 @@ PrinterMetrics SystemPrinterDevice::metrics() const {
 }
 
 PrinterMetrics defaultPortraitPaper() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setFullPage(false);
-    // A printer that reports no paper would give the crop editor no shape.
-    if (printer.paperRect(QPrinter::DevicePixel).isEmpty())
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    setOrientation(printer, false);
-    return metricsOf(printer);
+    // Asked once per run: finding the default printer may wait on the print
+    // system, and the edit sheet asks every time it opens.
+    static const PrinterMetrics paper = [] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setFullPage(false);
+        // A printer that reports no paper would give the crop editor no shape.
+        if (printer.paperRect(QPrinter::DevicePixel).isEmpty())
+            printer.setPageSize(QPageSize(QPageSize::A4));
+        setOrientation(printer, false);
+        return metricsOf(printer);
+    }();
+    return paper;
 }
 
 bool SystemPrinterDevice::startDocument(const std::string& name) {
