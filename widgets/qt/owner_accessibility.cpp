@@ -4,6 +4,8 @@
 #include "widgets/qt/markup_accessibility.h"
 #include "widgets/qt/markup_controls.h"
 #include "widgets/qt/owner_buttons.h"
+#include "widgets/qt/status_accessibility.h"
+#include "widgets/qt/status_bar.h"
 
 #include <QAccessibleWidget>
 
@@ -78,6 +80,8 @@ QAccessibleInterface* ownerAccessible(const QString& className, QObject* object)
         return makeMarkupTextAccessible(text);
     if (qobject_cast<CHtmlTextWidget*>(object) != nullptr)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    if (auto* bar = qobject_cast<CNewStatusBar*>(object))
+        return makeStatusBarAccessible(bar);
     return nullptr;
 }
 
