@@ -1,9 +1,8 @@
 #include "widgets/qt/markup_accessibility.h"
 
-#include "widgets/qt/markup_controls.h"
-
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QWidget>
 #include <QWindow>
 
 #include <vector>
@@ -15,14 +14,12 @@ namespace {
 // identifier its parent registered.
 class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
-    MarkupAreaAccessible(CNewHtmlWidget* text, int index) : text_(text), index_(index) {}
+    MarkupAreaAccessible(QWidget* text, MarkupAreaSource* source, int index)
+        : text_(text), source_(source), index_(index) {}
 
     int index() const { return index_; }
 
-    bool isValid() const override {
-        return text_ != nullptr &&
-               static_cast<std::size_t>(index_) < text_->engine().areas().size();
-    }
+    bool isValid() const override { return text_ != nullptr && index_ < source_->areaCount(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
         return text_ != nullptr ? text_->window()->windowHandle() : nullptr;
@@ -39,7 +36,7 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !isValid())
             return {};
-        return QString::fromStdString(area().text).trimmed();
+        return source_->area(index_).name;
     }
     void setText(QAccessible::Text, const QString&) override {}
 
@@ -47,13 +44,11 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
     QRect rect() const override {
         if (!isValid())
             return {};
-        const Rect r = area().rect;
-        const int top = r.top - text_->engine().scrollPosition();
-        return QRect(text_->mapToGlobal(QPoint(r.left, top)), QSize(r.width(), r.height()));
+        const QRect r = source_->area(index_).rect;
+        return QRect(text_->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override {
-        return isValid() && area().kind == AreaKind::Button ? QAccessible::Button
-                                                            : QAccessible::Link;
+        return isValid() && source_->area(index_).button ? QAccessible::Button : QAccessible::Link;
     }
     QAccessible::State state() const override {
         QAccessible::State s;
@@ -62,9 +57,8 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
             return s;
         }
         s.focusable = true;
-        s.focused = text_->focusedArea() == index_;
-        const Rect band = text_->engine().visibleBand();
-        s.offscreen = area().rect.bottom <= band.top || area().rect.top >= band.bottom;
+        s.focused = source_->focusedArea() == index_;
+        s.offscreen = source_->area(index_).offscreen;
         s.invisible = !text_->isVisible();
         return s;
     }
@@ -78,29 +72,27 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
     }
     void doAction(const QString& name) override {
         if (name == pressAction() && isValid() && text_->isEnabled())
-            text_->activateArea(index_);
+            source_->activateArea(index_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
-    const MarkupArea& area() const {
-        return text_->engine().areas()[static_cast<std::size_t>(index_)];
-    }
-
-    QPointer<CNewHtmlWidget> text_;
+    // The source is the text's window: it lives as long as text_ does.
+    QPointer<QWidget> text_;
+    MarkupAreaSource* source_;
     int index_;
 };
 
 class MarkupTextAccessible : public QAccessibleWidget {
   public:
-    explicit MarkupTextAccessible(CNewHtmlWidget* text)
-        : QAccessibleWidget(text, QAccessible::StaticText) {}
+    MarkupTextAccessible(QWidget* text, MarkupAreaSource* source)
+        : QAccessibleWidget(text, QAccessible::StaticText), source_(source) {}
     ~MarkupTextAccessible() override {
         for (const QAccessible::Id id : children_)
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return static_cast<int>(text()->engine().areas().size()); }
+    int childCount() const override { return source_->areaCount(); }
 
     // Made when first asked for and kept, so that a reader meets the same
     // child each time.
@@ -108,7 +100,8 @@ class MarkupTextAccessible : public QAccessibleWidget {
         if (index < 0 || index >= childCount())
             return nullptr;
         while (children_.size() <= static_cast<std::size_t>(index)) {
-            auto* area = new MarkupAreaAccessible(text(), static_cast<int>(children_.size()));
+            auto* area =
+                new MarkupAreaAccessible(widget(), source_, static_cast<int>(children_.size()));
             children_.push_back(QAccessible::registerAccessibleInterface(area));
         }
         return QAccessible::accessibleInterface(children_[static_cast<std::size_t>(index)]);
@@ -124,19 +117,18 @@ class MarkupTextAccessible : public QAccessibleWidget {
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return text()->focusedArea() >= 0 ? child(text()->focusedArea()) : nullptr;
+        return source_->focusedArea() >= 0 ? child(source_->focusedArea()) : nullptr;
     }
 
   private:
-    CNewHtmlWidget* text() const { return static_cast<CNewHtmlWidget*>(widget()); }
-
+    MarkupAreaSource* source_;
     mutable std::vector<QAccessible::Id> children_;
 };
 
 } // namespace
 
-QAccessibleInterface* makeMarkupTextAccessible(CNewHtmlWidget* text) {
-    return new MarkupTextAccessible(text);
+QAccessibleInterface* makeMarkupTextAccessible(QWidget* text, MarkupAreaSource* source) {
+    return new MarkupTextAccessible(text, source);
 }
 
 } // namespace veltrano
