@@ -1,9 +1,8 @@
 #include "widgets/qt/markup_accessibility.h"
 
+#include "widgets/qt/drawn_item_accessible.h"
+
 #include <QAccessibleWidget>
-#include <QPointer>
-#include <QWidget>
-#include <QWindow>
 
 #include <vector>
 
@@ -12,40 +11,29 @@ namespace {
 
 // One area of the text. It holds no Qt object of its own; Qt finds it by the
 // identifier its parent registered.
-class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class MarkupAreaAccessible : public DrawnItemAccessible, public QAccessibleActionInterface {
   public:
     MarkupAreaAccessible(QWidget* text, MarkupAreaSource* source, int index)
-        : text_(text), source_(source), index_(index) {}
+        : DrawnItemAccessible(text), source_(source), index_(index) {}
 
     int index() const { return index_; }
 
-    bool isValid() const override { return text_ != nullptr && index_ < source_->areaCount(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return text_ != nullptr ? text_->window()->windowHandle() : nullptr;
+    bool isValid() const override {
+        return DrawnItemAccessible::isValid() && index_ < source_->areaCount();
     }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(text_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !isValid())
             return {};
         return source_->area(index_).name;
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     // On screen: the area's place on the page less the part scrolled away.
     QRect rect() const override {
         if (!isValid())
             return {};
         const QRect r = source_->area(index_).rect;
-        return QRect(text_->mapToGlobal(r.topLeft()), r.size());
+        return QRect(host()->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override {
         return isValid() && source_->area(index_).button ? QAccessible::Button : QAccessible::Link;
@@ -59,7 +47,7 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
         s.focusable = true;
         s.focused = source_->focusedArea() == index_;
         s.offscreen = source_->area(index_).offscreen;
-        s.invisible = !text_->isVisible();
+        s.invisible = !host()->isVisible();
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -68,17 +56,16 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
     }
 
     QStringList actionNames() const override {
-        return isValid() && text_->isEnabled() ? QStringList{pressAction()} : QStringList{};
+        return isValid() && host()->isEnabled() ? QStringList{pressAction()} : QStringList{};
     }
     void doAction(const QString& name) override {
-        if (name == pressAction() && isValid() && text_->isEnabled())
+        if (name == pressAction() && isValid() && host()->isEnabled())
             source_->activateArea(index_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
-    // The source is the text's window: it lives as long as text_ does.
-    QPointer<QWidget> text_;
+    // The source is the text's window: it lives as long as the host does.
     MarkupAreaSource* source_;
     int index_;
 };

@@ -1,60 +1,46 @@
 #include "widgets/qt/status_accessibility.h"
 
+#include "widgets/qt/drawn_item_accessible.h"
 #include "widgets/qt/status_bar.h"
 
 #include <QAccessibleWidget>
-#include <QPointer>
-#include <QWindow>
+
+#include <algorithm>
 
 namespace veltrano {
 namespace {
 
 // The message pane holds no widget of its own: the bar draws the prompt into
 // the room its permanent panes leave at the left.
-class PromptPaneAccessible : public QAccessibleInterface {
+class PromptPaneAccessible : public DrawnItemAccessible {
   public:
-    explicit PromptPaneAccessible(CNewStatusBar* bar) : bar_(bar) {}
-
-    bool isValid() const override { return bar_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return bar_ != nullptr ? bar_->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(bar_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    explicit PromptPaneAccessible(CNewStatusBar* bar) : DrawnItemAccessible(bar) {}
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? bar_->currentMessage() : QString();
+        return t == QAccessible::Name && isValid() ? bar()->currentMessage() : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     // From the bar's left edge to the first permanent pane shown.
     QRect rect() const override {
         if (!isValid())
             return {};
-        int right = bar_->width();
-        for (const QWidget* pane : bar_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        int right = bar()->width();
+        for (const QWidget* pane : bar()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (pane->isVisible())
                 right = std::min(right, pane->x());
-        return QRect(bar_->mapToGlobal(QPoint(0, 0)), QSize(right, bar_->height()));
+        return QRect(bar()->mapToGlobal(QPoint(0, 0)), QSize(right, bar()->height()));
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.invalid = !isValid();
         s.readOnly = true;
-        s.invisible = !isValid() || !bar_->isVisible();
+        s.invisible = !isValid() || !bar()->isVisible();
         return s;
     }
 
   private:
-    QPointer<CNewStatusBar> bar_;
+    CNewStatusBar* bar() const { return static_cast<CNewStatusBar*>(host()); }
 };
 
 class StatusBarAccessible : public QAccessibleWidget {
