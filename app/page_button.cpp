@@ -26,7 +26,7 @@ void PageButton::paintEvent(QPaintEvent*) {
     QPainterSurface surface(painter);
     page_.setScreenPixelRatio(devicePixelRatioF());
     page_.drawPreviewPage(surface, Rect{0, 0, width(), height()});
-    paintThumbnailFocus(painter, *this);
+    paintThumbnailFocus(surface, *this);
 }
 
 void PageButton::showPage() {

@@ -8,6 +8,8 @@
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QShortcut>
+#include <QToolButton>
 
 namespace veltrano {
 
@@ -15,16 +17,35 @@ namespace {
 
 constexpr int kPreviewCaption = 29870;
 
-// The preview's tool bar takes no keyboard focus, so without a shortcut its
-// Print button is out of reach of the keyboard: it gets the desktop's Print
-// keys (Ctrl+P), as the main window's print command has. The action is found
-// by the text Qt gives it, in the language Qt speaks.
-void givePrintShortcut(QPrintPreviewDialog& dialog) {
-    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    for (QAction* action : dialog.findChildren<QAction*>()) {
-        if (action->text() == print) {
-            action->setShortcuts(QKeySequence::Print);
-            return;
+// The preview's tool bar takes no keyboard focus, so without shortcuts its
+// buttons are out of reach of the keyboard: Print gets the desktop's Print
+// keys (Ctrl+P), as the main window's print command has, zooming the desktop's
+// zoom keys (Ctrl++ and Ctrl+-) and paging Page Down and Page Up. A key clicks
+// the button, as the zoom buttons act on their clicks only, not on their
+// actions. The buttons are found by the texts Qt gives them, in the language
+// Qt speaks.
+void giveToolShortcuts(QPrintPreviewDialog& dialog) {
+    const struct {
+        const char* text;
+        QList<QKeySequence> keys;
+    } tools[] = {
+        {"Print", QKeySequence::keyBindings(QKeySequence::Print)},
+        {"Zoom in", QKeySequence::keyBindings(QKeySequence::ZoomIn)},
+        {"Zoom out", QKeySequence::keyBindings(QKeySequence::ZoomOut)},
+        {"Next page", {QKeySequence(Qt::Key_PageDown)}},
+        {"Previous page", {QKeySequence(Qt::Key_PageUp)}},
+    };
+    const QList<QToolButton*> buttons = dialog.findChildren<QToolButton*>();
+    for (const auto& tool : tools) {
+        const QString text = QCoreApplication::translate("QPrintPreviewDialog", tool.text);
+        for (QToolButton* button : buttons) {
+            if (button->defaultAction() == nullptr || button->defaultAction()->text() != text)
+                continue;
+            for (const QKeySequence& keys : tool.keys) {
+                auto* shortcut = new QShortcut(keys, &dialog);
+                QObject::connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+            }
+            break;
         }
     }
 }
@@ -36,7 +57,7 @@ std::unique_ptr<QPrintPreviewDialog> makePrintPreview(QPrinter& printer, bool la
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     auto dialog = std::make_unique<QPrintPreviewDialog>(&printer, parent);
     dialog->setWindowTitle(QString::fromStdString(loadString(kPreviewCaption)));
-    givePrintShortcut(*dialog);
+    giveToolShortcuts(*dialog);
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [print = std::move(print)](QPrinter* target) {
                          SystemPrinterDevice device(*target);

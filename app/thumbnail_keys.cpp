@@ -1,8 +1,9 @@
 #include "app/thumbnail_keys.h"
 
+#include "widgets/qt/owner_paint.h"
+
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QPainter>
 
 #include <cstdlib>
 
@@ -72,14 +73,12 @@ bool handleThumbnailKey(QAbstractButton& button, const QKeyEvent& event) {
     return moveFocusByArrow(button, event.key());
 }
 
-void paintThumbnailFocus(QPainter& painter, const QAbstractButton& button) {
+void paintThumbnailFocus(DrawingSurface& surface, const QAbstractButton& button) {
     if (!button.hasFocus())
         return;
-    QPen pen(button.palette().color(QPalette::Highlight), 3);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(button.rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    surface.setPen(Pen::solid(fromQColor(button.palette().color(QPalette::Highlight)), 3));
+    surface.setBrush(Brush::null());
+    surface.drawRect(clientRect(&button));
 }
 
 } // namespace veltrano

@@ -5,13 +5,16 @@
 // wears a frame in the highlight colour.
 class QAbstractButton;
 class QKeyEvent;
-class QPainter;
 
 namespace veltrano {
 
+class DrawingSurface;
+
 // True when the key was used; other keys go on to the parent.
 bool handleThumbnailKey(QAbstractButton& button, const QKeyEvent& event);
-// Draws the focus frame when the button has the focus.
-void paintThumbnailFocus(QPainter& painter, const QAbstractButton& button);
+// Draws the focus frame, three units wide inside the button's edge, when the
+// button has the focus. The surface keeps it to whole device pixels, so that
+// it is equally thick on every side at any scale factor.
+void paintThumbnailFocus(DrawingSurface& surface, const QAbstractButton& button);
 
 } // namespace veltrano

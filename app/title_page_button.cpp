@@ -47,7 +47,7 @@ void TitlePageButton::paintEvent(QPaintEvent*) {
     QPainterSurface surface(painter);
     drawTitleThumbnail(surface, Rect{0, 0, width(), height()}, photoCache_.photo(), year_, text_,
                        photoCache_.photoCrop);
-    paintThumbnailFocus(painter, *this);
+    paintThumbnailFocus(surface, *this);
 }
 
 void TitlePageButton::keyPressEvent(QKeyEvent* event) {

@@ -7,7 +7,8 @@ Starts the window program through LAUNCHER (veltrano-start) with PROGRAM and the
 folder DATA, as a user on a fresh machine does: an empty home, a virtual display, a session bus and
 the accessibility bus of its own. Then it reads the application's accessible tree over AT-SPI until
 it holds the twelve thumbnails "<month> <year>", the title thumbnail, the heading with the
-calendar's path and the status bar with its panes, or until the time runs out. Then it opens the
+calendar's path and the status bar with its panes, or until the time runs out. Then it points at
+the button bar's first button and finds its prompt in the status bar's message pane. Then it opens the
 birthday import through its menu item and finds the file entry of the dialog's text as a push
 button inside it. Every process it
 starts ends with it, also on failure. A start whose display or buses broke down (the program
@@ -208,6 +209,33 @@ def import_entry_shown(pyatspi):
     return False
 
 
+def prompt_shown(pyatspi):
+    """Points at the button bar's first button, as a mouse user does, and waits for the status
+    bar's message pane: a label in the status bar, named by the prompt it now shows."""
+    application = veltrano_application(pyatspi)
+    bar = next((n for n in nodes_below(application) if n.getRoleName() == "tool bar"), None)
+    button = next((n for n in nodes_below(bar) if n.getRoleName() == "push button"), None)
+    if button is None:
+        print("no push button in the button bar")
+        return False
+    box = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
+                                        pyatspi.MOUSE_ABS)
+    deadline = time.monotonic() + WAIT_SECONDS
+    while time.monotonic() < deadline:
+        try:
+            status = next(n for n in nodes_below(veltrano_application(pyatspi))
+                          if n.getRoleName() == "status bar")
+            if any(n.getRoleName() == "label" and n.name and n.name not in LOCK_PANES
+                   for n in nodes_below(status)):
+                return True
+        except Exception:  # the tree changes while it is read
+            pass
+        time.sleep(0.3)
+    print("no label with the prompt in the status bar")
+    return False
+
+
 def missing_from(tree, year, calendar):
     wanted = [("status bar", "Statuszeile"), ("label", calendar)]
     wanted += [("label", pane) for pane in LOCK_PANES]
@@ -245,7 +273,7 @@ def attempt(launcher, program, data):
                 missing = missing_from(tree, year, calendar) if tree else ["the application"]
                 if not missing:
                     print(f"found {len(tree)} accessible nodes with every expected name")
-                    return 0 if import_entry_shown(pyatspi) else 1
+                    return 0 if prompt_shown(pyatspi) and import_entry_shown(pyatspi) else 1
                 if program_run.poll() is not None and not tree:
                     log.seek(0)
                     print(f"the program ended early ({program_run.returncode}):\n{log.read()}")

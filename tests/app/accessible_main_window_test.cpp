@@ -11,6 +11,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 
@@ -86,6 +88,35 @@ TEST_F(AccessibleMainWindowTest, TreeNamesWhatTheWindowShows) {
     frame->statusBar()->showMessage(QStringLiteral("Bereit"));
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(frame->statusBar());
     EXPECT_EQ(bar->text(QAccessible::Description), QStringLiteral("Bereit"));
+}
+
+TEST_F(AccessibleMainWindowTest, PromptPaneReadsThePromptItShows) {
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(frame->statusBar());
+    ASSERT_GT(bar->childCount(), 0);
+    QAccessibleInterface* pane = bar->child(0);
+    EXPECT_EQ(pane->role(), QAccessible::StaticText);
+    EXPECT_EQ(bar->indexOfChild(pane), 0);
+    EXPECT_EQ(pane->parent(), bar);
+    // The pane lies left of the lock panes, where the bar paints the prompt.
+    QWidget* caps =
+        static_cast<CNewStatusBar*>(frame->statusBar())->indicator(CNewStatusBar::kCapsLock);
+    EXPECT_LT(pane->rect().right(), caps->mapToGlobal(QPoint(0, 0)).x());
+    EXPECT_GT(pane->rect().width(), 0);
+    QAccessibleInterface* capsNode = QAccessible::queryAccessibleInterface(caps);
+    EXPECT_EQ(bar->child(bar->indexOfChild(capsNode)), capsNode);
+
+    // Stepping onto a command in the menu shows its prompt.
+    QMenuBar* menuBar = frame->menuBar();
+    QTest::mouseClick(menuBar, Qt::LeftButton, {},
+                      menuBar->actionGeometry(menuBar->actions().first()).center());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_Down);
+    const QString prompt = frame->statusBar()->currentMessage();
+    const QString read = pane->text(QAccessible::Name);
+    menu->close();
+    ASSERT_FALSE(prompt.isEmpty());
+    EXPECT_EQ(read, prompt);
 }
 
 TEST_F(AccessibleMainWindowTest, ArrowKeysWalkTheThumbnailsAndEnterOpensOne) {

@@ -78,6 +78,24 @@ std::string labelMarkupPlainText(std::string_view markup) {
     return text.take();
 }
 
+std::optional<std::string> labelMarkupLinkText(std::string_view markup) {
+    PlainTextBuilder text;
+    bool inLink = false;
+    while (!markup.empty()) {
+        const LabelToken token = nextLabelToken(markup);
+        if (token.kind == LabelTokenKind::Link)
+            inLink = true;
+        else if (inLink && token.kind == LabelTokenKind::LinkEnd)
+            return text.take();
+        else if (inLink && token.kind == LabelTokenKind::Word)
+            text.word(token.word);
+        else if (inLink &&
+                 (token.kind == LabelTokenKind::LineBreak || token.kind == LabelTokenKind::Line))
+            text.lineBreak();
+    }
+    return std::nullopt;
+}
+
 std::string listRowPlainText(std::string_view row) {
     static constexpr std::array<std::string_view, 3> kLookPrefixes = {"<red>", "<line>", "<group>"};
     for (bool found = true; found;) {

@@ -172,12 +172,17 @@ class RichLayout {
             break;
         case RichTokenKind::ButtonStart:
             buttonStart_ = Point{x_, y_};
+            buttonStartPending_ = false;
             buttonWords_.clear();
             break;
         case RichTokenKind::ButtonEnd:
             addArea(Rect{buttonStart_.x, buttonStart_.y, widest_, addCoordinates(y_, lineHeight_)},
                     AreaKind::Button, buttonWords_);
             buttonWords_.clear();
+            // A button area closed without a new start tag before it begins
+            // where its first word or picture is drawn, not on top of the one
+            // before, so that a click on either reaches the button it shows.
+            buttonStartPending_ = true;
             break;
         default: // tags in no table
             break;
@@ -216,6 +221,7 @@ class RichLayout {
             x_ = area_.left;
             y_ = addCoordinates(y_, lineHeight_);
         }
+        startPendingButton();
         if (!measureOnly_) {
             settings_.images.draw(surface_, Point{x_, y_}, number);
         }
@@ -229,9 +235,18 @@ class RichLayout {
     }
 
     void pictureAtPen(const Picture* picture) {
+        if (picture != nullptr)
+            startPendingButton();
         if (picture != nullptr && !measureOnly_) {
             surface_.drawPicture(*picture, Rect{x_, y_, addCoordinates(x_, picture->width()),
                                                 addCoordinates(y_, picture->height())});
+        }
+    }
+
+    void startPendingButton() {
+        if (buttonStartPending_) {
+            buttonStart_ = Point{x_, y_};
+            buttonStartPending_ = false;
         }
     }
 
@@ -256,6 +271,7 @@ class RichLayout {
     std::int32_t x_ = 0, y_ = 0, lineHeight_ = 0, base_ = 0;
     std::int32_t indent_ = 0, rightTab_ = 0, widest_ = 0;
     Point buttonStart_;
+    bool buttonStartPending_ = false;
     std::string buttonWords_; // the words since the last button start
 };
 
@@ -277,6 +293,7 @@ void RichLayout::word(std::string_view text) {
         y_ = addCoordinates(y_, lineHeight_);
         lineHeight_ = base_;
     }
+    startPendingButton();
     lineHeight_ = std::max(lineHeight_, extent.height);
     const std::int32_t bottom = addCoordinates(y_, lineHeight_);
     if (rightTab_ < 1) {

@@ -1,10 +1,8 @@
 #include "widgets/qt/markup_accessibility.h"
 
-#include "widgets/qt/markup_controls.h"
+#include "widgets/qt/drawn_item_accessible.h"
 
 #include <QAccessibleWidget>
-#include <QPointer>
-#include <QWindow>
 
 #include <vector>
 
@@ -13,47 +11,32 @@ namespace {
 
 // One area of the text. It holds no Qt object of its own; Qt finds it by the
 // identifier its parent registered.
-class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class MarkupAreaAccessible : public DrawnItemAccessible, public QAccessibleActionInterface {
   public:
-    MarkupAreaAccessible(CNewHtmlWidget* text, int index) : text_(text), index_(index) {}
+    MarkupAreaAccessible(QWidget* text, MarkupAreaSource* source, int index)
+        : DrawnItemAccessible(text), source_(source), index_(index) {}
 
     int index() const { return index_; }
 
     bool isValid() const override {
-        return text_ != nullptr &&
-               static_cast<std::size_t>(index_) < text_->engine().areas().size();
+        return DrawnItemAccessible::isValid() && index_ < source_->areaCount();
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return text_ != nullptr ? text_->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(text_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !isValid())
             return {};
-        return QString::fromStdString(area().text).trimmed();
+        return source_->area(index_).name;
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     // On screen: the area's place on the page less the part scrolled away.
     QRect rect() const override {
         if (!isValid())
             return {};
-        const Rect r = area().rect;
-        const int top = r.top - text_->engine().scrollPosition();
-        return QRect(text_->mapToGlobal(QPoint(r.left, top)), QSize(r.width(), r.height()));
+        const QRect r = source_->area(index_).rect;
+        return QRect(host()->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override {
-        return isValid() && area().kind == AreaKind::Button ? QAccessible::Button
-                                                            : QAccessible::Link;
+        return isValid() && source_->area(index_).button ? QAccessible::Button : QAccessible::Link;
     }
     QAccessible::State state() const override {
         QAccessible::State s;
@@ -62,10 +45,9 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
             return s;
         }
         s.focusable = true;
-        s.focused = text_->focusedArea() == index_;
-        const Rect band = text_->engine().visibleBand();
-        s.offscreen = area().rect.bottom <= band.top || area().rect.top >= band.bottom;
-        s.invisible = !text_->isVisible();
+        s.focused = source_->focusedArea() == index_;
+        s.offscreen = source_->area(index_).offscreen;
+        s.invisible = !host()->isVisible();
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -74,33 +56,30 @@ class MarkupAreaAccessible : public QAccessibleInterface, public QAccessibleActi
     }
 
     QStringList actionNames() const override {
-        return isValid() && text_->isEnabled() ? QStringList{pressAction()} : QStringList{};
+        return isValid() && host()->isEnabled() ? QStringList{pressAction()} : QStringList{};
     }
     void doAction(const QString& name) override {
-        if (name == pressAction() && isValid() && text_->isEnabled())
-            text_->activateArea(index_);
+        if (name == pressAction() && isValid() && host()->isEnabled())
+            source_->activateArea(index_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
-    const MarkupArea& area() const {
-        return text_->engine().areas()[static_cast<std::size_t>(index_)];
-    }
-
-    QPointer<CNewHtmlWidget> text_;
+    // The source is the text's window: it lives as long as the host does.
+    MarkupAreaSource* source_;
     int index_;
 };
 
 class MarkupTextAccessible : public QAccessibleWidget {
   public:
-    explicit MarkupTextAccessible(CNewHtmlWidget* text)
-        : QAccessibleWidget(text, QAccessible::StaticText) {}
+    MarkupTextAccessible(QWidget* text, MarkupAreaSource* source)
+        : QAccessibleWidget(text, QAccessible::StaticText), source_(source) {}
     ~MarkupTextAccessible() override {
         for (const QAccessible::Id id : children_)
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return static_cast<int>(text()->engine().areas().size()); }
+    int childCount() const override { return source_->areaCount(); }
 
     // Made when first asked for and kept, so that a reader meets the same
     // child each time.
@@ -108,7 +87,8 @@ class MarkupTextAccessible : public QAccessibleWidget {
         if (index < 0 || index >= childCount())
             return nullptr;
         while (children_.size() <= static_cast<std::size_t>(index)) {
-            auto* area = new MarkupAreaAccessible(text(), static_cast<int>(children_.size()));
+            auto* area =
+                new MarkupAreaAccessible(widget(), source_, static_cast<int>(children_.size()));
             children_.push_back(QAccessible::registerAccessibleInterface(area));
         }
         return QAccessible::accessibleInterface(children_[static_cast<std::size_t>(index)]);
@@ -124,19 +104,18 @@ class MarkupTextAccessible : public QAccessibleWidget {
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return text()->focusedArea() >= 0 ? child(text()->focusedArea()) : nullptr;
+        return source_->focusedArea() >= 0 ? child(source_->focusedArea()) : nullptr;
     }
 
   private:
-    CNewHtmlWidget* text() const { return static_cast<CNewHtmlWidget*>(widget()); }
-
+    MarkupAreaSource* source_;
     mutable std::vector<QAccessible::Id> children_;
 };
 
 } // namespace
 
-QAccessibleInterface* makeMarkupTextAccessible(CNewHtmlWidget* text) {
-    return new MarkupTextAccessible(text);
+QAccessibleInterface* makeMarkupTextAccessible(QWidget* text, MarkupAreaSource* source) {
+    return new MarkupTextAccessible(text, source);
 }
 
 } // namespace veltrano

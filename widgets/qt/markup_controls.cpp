@@ -9,12 +9,31 @@
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 #include <algorithm>
 
 namespace veltrano {
+namespace {
+
+// The focus mark of an area of a markup text: a frame in the highlight
+// colour just outside the area.
+void drawAreaFocusMark(QPainter& painter, const QWidget& text, const QRect& area) {
+    painter.setPen(text.palette().color(QPalette::Highlight));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(-1, -1, 0, 0));
+}
+
+bool isPressKey(const QKeyEvent& event) {
+    const bool plain =
+        event.modifiers() == Qt::NoModifier || event.modifiers() == Qt::KeypadModifier;
+    return plain && (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter ||
+                     event.key() == Qt::Key_Space);
+}
+
+} // namespace
 
 QUrl webLinkUrl(QString address) {
     address = address.trimmed();
@@ -138,13 +157,16 @@ void CNewHtmlWidget::paintEvent(QPaintEvent*) {
         QRectF(0, 0, band.width(), band.height()), page_,
         QRectF(band.left * ratio, band.top * ratio, band.width() * ratio, band.height() * ratio));
     const int focused = focusedArea();
-    if (focused >= 0 && static_cast<std::size_t>(focused) < engine_.areas().size()) {
-        // The focus mark: a frame in the highlight colour around the area.
-        const Rect r = engine_.areas()[static_cast<std::size_t>(focused)].rect;
-        painter.setPen(palette().color(QPalette::Highlight));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(r.left - 1, r.top - band.top - 1, r.width() + 1, r.height() + 1));
-    }
+    if (focused >= 0 && focused < areaCount())
+        drawAreaFocusMark(painter, *this, area(focused).rect);
+}
+
+MarkupAreaSource::Area CNewHtmlWidget::area(int index) const {
+    const MarkupArea& a = engine_.areas()[static_cast<std::size_t>(index)];
+    const Rect band = engine_.visibleBand();
+    return Area{QString::fromStdString(a.text).trimmed(),
+                QRect(a.rect.left, a.rect.top - band.top, a.rect.width(), a.rect.height()),
+                a.kind == AreaKind::Button, a.rect.bottom <= band.top || a.rect.top >= band.bottom};
 }
 
 void CNewHtmlWidget::resizeEvent(QResizeEvent*) {
@@ -176,10 +198,7 @@ void CNewHtmlWidget::activateArea(int index) {
 }
 
 void CNewHtmlWidget::keyPressEvent(QKeyEvent* event) {
-    const bool plain =
-        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                  event->key() == Qt::Key_Space)) {
+    if (isPressKey(*event)) {
         activateArea(focusedArea_);
         event->accept();
         return;
@@ -248,13 +267,59 @@ CHtmlTextWidget::CHtmlTextWidget(QWidget* parent) : QWidget(parent) {
 void CHtmlTextWidget::setText(const QString& text) {
     engine_.setText(text.toStdString());
     setAccessibleName(QString::fromStdString(labelMarkupPlainText(engine_.text())));
+    linkWords_ = labelMarkupLinkText(engine_.text());
+    // Only a label with a link has anything for the keyboard.
+    setFocusPolicy(linkWords_.has_value() ? Qt::StrongFocus : Qt::NoFocus);
     update();
+}
+
+QRect CHtmlTextWidget::linkRect() const {
+    const auto ends = engine_.linkEnds();
+    if (!ends)
+        return {};
+    const auto [start, end] = *ends;
+    // A wrapped link runs from its first line's start over whole lines.
+    if (end.x < start.x)
+        return QRect(QPoint(0, start.y), QPoint(width() - 1, end.y - 1));
+    return QRect(QPoint(start.x, start.y), QPoint(end.x - 1, end.y - 1));
+}
+
+MarkupAreaSource::Area CHtmlTextWidget::area(int) const {
+    const QRect r = linkRect();
+    return Area{QString::fromStdString(linkWords_.value_or(std::string())), r, false,
+                !r.intersects(rect())};
+}
+
+void CHtmlTextWidget::activateArea(int index) {
+    if (index == 0 && areaCount() > 0 && isEnabled())
+        emit linkClicked(controlId(this));
+}
+
+void CHtmlTextWidget::keyPressEvent(QKeyEvent* event) {
+    if (isPressKey(*event) && areaCount() > 0) {
+        activateArea(0);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CHtmlTextWidget::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CHtmlTextWidget::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void CHtmlTextWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QPainterSurface surface(painter, logicalDpiX(), logicalDpiY());
     engine_.paint(surface, Size{width(), height()});
+    if (focusedArea() == 0)
+        drawAreaFocusMark(painter, *this, linkRect());
 }
 
 void CHtmlTextWidget::changeEvent(QEvent* event) {

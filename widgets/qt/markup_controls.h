@@ -4,11 +4,16 @@
 
 #include "widgets/engine/html_text_ctrl.h"
 #include "widgets/engine/new_html_ctrl.h"
+#include "widgets/qt/markup_accessibility.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
+
+#include <optional>
+#include <string>
 
 class QScrollBar;
 
@@ -31,7 +36,7 @@ class DesktopLinkOpener : public LinkOpener {
 
 // The rich message control's window: draws the text into an off-screen page
 // and shows the part the vertical scroll bar selects.
-class CNewHtmlWidget : public QWidget {
+class CNewHtmlWidget : public QWidget, public MarkupAreaSource {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
   public:
@@ -52,9 +57,11 @@ class CNewHtmlWidget : public QWidget {
     // The keyboard reaches the areas (button areas and links) one by one:
     // Tab and Shift+Tab move between them and on to the next control, Enter
     // and Space do what a click does. -1 while no area has the focus.
-    int focusedArea() const { return hasFocus() ? focusedArea_ : -1; }
+    int focusedArea() const override { return hasFocus() ? focusedArea_ : -1; }
     // Does what a click on area `index` does.
-    void activateArea(int index);
+    void activateArea(int index) override;
+    int areaCount() const override { return static_cast<int>(engine_.areas().size()); }
+    Area area(int index) const override;
 
   signals:
     // A button area was clicked; `area` is its index among the areas.
@@ -85,8 +92,9 @@ class CNewHtmlWidget : public QWidget {
 };
 
 // The label control's window. A click on the link emits linkClicked with the
-// control number; other clicks are swallowed.
-class CHtmlTextWidget : public QWidget {
+// control number; other clicks are swallowed. A label with a link takes the
+// keyboard focus: Enter and Space then do what a click on the link does.
+class CHtmlTextWidget : public QWidget, public MarkupAreaSource {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
   public:
@@ -97,18 +105,31 @@ class CHtmlTextWidget : public QWidget {
     CHtmlTextCtrl& engine() { return engine_; }
     const CHtmlTextCtrl& engine() const { return engine_; }
 
+    // The link is the label's one area, while the text has a complete link.
+    int areaCount() const override { return linkWords_.has_value() ? 1 : 0; }
+    Area area(int index) const override;
+    int focusedArea() const override { return hasFocus() && areaCount() > 0 ? 0 : -1; }
+    void activateArea(int index) override;
+
   signals:
     void linkClicked(int controlId);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // The link's place on screen: the bounds of its lines in the last layout.
+    QRect linkRect() const;
+
     CHtmlTextCtrl engine_;
+    std::optional<std::string> linkWords_;
 };
 
 } // namespace veltrano

@@ -4,6 +4,8 @@
 #include "widgets/qt/markup_accessibility.h"
 #include "widgets/qt/markup_controls.h"
 #include "widgets/qt/owner_buttons.h"
+#include "widgets/qt/status_accessibility.h"
+#include "widgets/qt/status_bar.h"
 
 #include <QAccessibleWidget>
 
@@ -75,9 +77,11 @@ QAccessibleInterface* ownerAccessible(const QString& className, QObject* object)
     if (auto* bar = qobject_cast<CButtonBar*>(object))
         return new QAccessibleWidget(bar, QAccessible::ToolBar);
     if (auto* text = qobject_cast<CNewHtmlWidget*>(object))
-        return makeMarkupTextAccessible(text);
-    if (qobject_cast<CHtmlTextWidget*>(object) != nullptr)
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+        return makeMarkupTextAccessible(text, text);
+    if (auto* label = qobject_cast<CHtmlTextWidget*>(object))
+        return makeMarkupTextAccessible(label, label);
+    if (auto* bar = qobject_cast<CNewStatusBar*>(object))
+        return makeStatusBarAccessible(bar);
     return nullptr;
 }
 

@@ -2,7 +2,8 @@
 // How the widget set's own controls present themselves to screen readers:
 // push buttons by the caption they draw (without its shape prefixes and
 // access-key marks), check boxes with their three states, the button bar as a
-// tool bar and the markup controls as static text read without tags. The
+// tool bar, the markup controls as static text read without tags and the
+// status bar with its message pane. The
 // controls call installOwnerAccessibility() when they are built.
 #include <QString>
 

@@ -2,6 +2,8 @@
 
 #include "core/strings.h"
 #include "widgets/qt/control_id.h"
+#include "widgets/qt/owner_accessibility.h"
+#include "widgets/qt/status_accessibility.h"
 
 #include <QLabel>
 
@@ -24,11 +26,16 @@ int spokenName(int pane) {
 } // namespace
 
 CNewStatusBar::CNewStatusBar(QWidget* parent) : QStatusBar(parent) {
+    // Before the name is set: that makes Qt build the bar's accessible interface.
+    installOwnerAccessibility();
     setObjectName(QStringLiteral("CNewStatusBar"));
     setAccessibleName(QString::fromStdString(loadString(kStatusBarName)));
-    // The message pane is painted by the bar itself; its prompt is read as the bar's description.
-    connect(this, &QStatusBar::messageChanged, this,
-            [this](const QString& message) { setAccessibleDescription(message); });
+    // The message pane is painted by the bar itself; its prompt is read as the bar's
+    // description and as the name of the pane's own accessible child.
+    connect(this, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        setAccessibleDescription(message);
+        announcePromptChange(this);
+    });
     // The host pane shows no text; its control fills it less one unit a side.
     auto* pane = new QWidget(this);
     pane->setFixedWidth(kHostPaneWidth);

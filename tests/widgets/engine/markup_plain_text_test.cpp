@@ -39,6 +39,21 @@ TEST(MarkupPlainText, LabelTextKeepsWordsAndLinesOnly) {
         EXPECT_EQ(labelMarkupPlainText(c.markup), c.plain) << c.markup;
 }
 
+TEST(MarkupPlainText, LabelLinkGivesTheWordsOfItsCompleteLink) {
+    const struct {
+        const char* markup;
+        std::optional<std::string> link;
+    } cases[] = {
+        {"Mehr im <link><b>Handbuch</b> lesen</link>.", "Handbuch lesen"},
+        {"<link>a<br>b</link> c", "a\nb"},
+        {"kein Link", std::nullopt},
+        {"<link>offen", std::nullopt},
+        {"</link>x<link>", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(labelMarkupLinkText(c.markup), c.link) << c.markup;
+}
+
 TEST(MarkupPlainText, ListRowsLoseTheirLookPrefixes) {
     EXPECT_EQ(listRowPlainText("<red><line>01 Mo\tNeujahr\r\nFeiertag"), "01 Mo Neujahr Feiertag");
     EXPECT_EQ(listRowPlainText("<group>Januar 2027"), "Januar 2027");

@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -250,6 +252,29 @@ TEST(HtmlWidget, PagePictureScrollBarAndButtonAreas) {
     widget.setText(QStringLiteral("Eine Zeile"));
     widget.refreshPage();
     EXPECT_TRUE(widget.scrollBar()->isHidden()) << "a text that fits shows no scroll bar";
+}
+
+// Two button areas, the second closed without a start tag of its own, as the
+// birthday import's program choice has them: a click reaches the one it is on,
+// and a click in the room between them reaches neither.
+TEST(HtmlWidget, ClicksReachTheButtonAreaUnderThePointer) {
+    CNewHtmlWidget widget;
+    widget.resize(300, 200);
+    widget.setText(QStringLiteral(
+        "<br><button>Eins<br>eins</button><newline60>Zwei<br>zwei</button><newline60>Ende"));
+    widget.show();
+    widget.refreshPage();
+    ASSERT_EQ(widget.engine().areas().size(), 2u);
+    const Rect first = widget.engine().areas()[0].rect;
+    QSignalSpy clicked(&widget, &CNewHtmlWidget::buttonAreaClicked);
+    const auto clickAt = [&](int x, int y) {
+        clicked.clear();
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(x, y));
+        return clicked.isEmpty() ? -1 : clicked[0][0].toInt();
+    };
+    EXPECT_EQ(clickAt(first.left + 5, first.top + 3), 0);
+    EXPECT_EQ(clickAt(first.left + 5, first.bottom + 20), -1) << "the room between the areas";
+    EXPECT_EQ(clickAt(first.left + 5, first.bottom + 60 + 3), 1) << "the second area's first line";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The widget set's own controls as a screen reader and the keyboard meet
 // them: names without markup, roles, check states, Space and Enter.
+#include "tests/app/real_input.h"
 #include "tests/widgets/qt/dialog_test_support.h"
 #include "widgets/qt/control_id.h"
 #include "widgets/qt/list_controls.h"
@@ -8,6 +9,7 @@
 #include "widgets/qt/owner_buttons.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -162,6 +164,52 @@ TEST(OwnerAccessibility, MarkupAreasAreChildrenAReaderCanPress) {
     EXPECT_EQ(clicked[0][0].toInt(), 0);
     EXPECT_EQ(clicked[1][0].toInt(), 2);
     EXPECT_EQ(opener.opened, (std::vector<std::string>{"www.a.de"}));
+}
+
+// A label's one link: a Tab stop with a focus mark, pressed by Enter, Space
+// or a reader; a label without a link stays out of the Tab order.
+TEST(OwnerAccessibility, LabelLinkIsReachedByTabAndPressedByKeyOrReader) {
+    QWidget window;
+    auto* before = new CNewButtonCtrl2(&window);
+    before->setText(QStringLiteral("Vorher"));
+    auto* label = new CHtmlTextWidget(&window);
+    setControlId(label, 1234);
+    label->setText(QStringLiteral("Mehr im <link><b>Handbuch</b> lesen</link>."));
+    label->setGeometry(0, 40, 300, 30);
+    auto* plain = new CHtmlTextWidget(&window);
+    plain->setText(QStringLiteral("Nur Text"));
+    plain->setGeometry(0, 80, 300, 30);
+    auto* after = new CNewButtonCtrl2(&window);
+    after->setText(QStringLiteral("Nachher"));
+    after->setGeometry(0, 120, 80, 24);
+    window.resize(320, 160);
+    testing::showActive(&window);
+    QSignalSpy clicked(label, &CHtmlTextWidget::linkClicked);
+
+    QAccessibleInterface* node = spoken(label);
+    ASSERT_EQ(node->childCount(), 1);
+    QAccessibleInterface* link = node->child(0);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), QStringLiteral("Handbuch lesen"));
+    EXPECT_EQ(spoken(plain)->childCount(), 0);
+    const QRect onLabel(label->mapFromGlobal(link->rect().topLeft()), link->rect().size());
+    ASSERT_FALSE(onLabel.isEmpty());
+    const QPoint markAt(onLabel.left() - 1, onLabel.center().y());
+    const QColor highlight = label->palette().color(QPalette::Highlight);
+    EXPECT_NE(label->grab().toImage().pixelColor(markAt), highlight);
+
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), label);
+    EXPECT_TRUE(link->state().focused);
+    EXPECT_EQ(label->grab().toImage().pixelColor(markAt), highlight);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(label, key);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(clicked.count(), 4);
+    EXPECT_EQ(clicked[0][0].toInt(), 1234);
+    QTest::keyClick(label, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
 }
 
 } // namespace
