@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <optional>
+
 namespace veltrano {
 
 namespace {
@@ -29,14 +31,23 @@ class FileDropFilter : public QObject {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            drag->setAccepted(accepts_(readDroppedFiles(drag->mimeData())));
+            // The files are looked at once per drag: a move only asks again
+            // whether this widget takes them.
+            if (event->type() == QEvent::DragEnter || !dragged_)
+                dragged_ = readDroppedFiles(drag->mimeData());
+            drag->setAccepted(accepts_(*dragged_));
             if (drag->isAccepted())
                 drag->acceptProposedAction();
             return true;
         }
+        case QEvent::DragLeave:
+            dragged_.reset();
+            return false;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            const DroppedFiles files = readDroppedFiles(drop->mimeData());
+            const DroppedFiles files =
+                dragged_ ? std::move(*dragged_) : readDroppedFiles(drop->mimeData());
+            dragged_.reset();
             if (!accepts_(files)) {
                 drop->ignore();
                 return true;
@@ -53,6 +64,7 @@ class FileDropFilter : public QObject {
   private:
     std::function<bool(const DroppedFiles&)> accepts_;
     std::function<void(const DroppedFiles&)> dropped_;
+    std::optional<DroppedFiles> dragged_; // what the drag in progress carries
 };
 
 } // namespace

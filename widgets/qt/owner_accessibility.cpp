@@ -1,5 +1,6 @@
 #include "widgets/qt/owner_accessibility.h"
 
+#include "render/text_layout.h"
 #include "widgets/engine/control_drawing.h"
 #include "widgets/qt/markup_accessibility.h"
 #include "widgets/qt/markup_controls.h"
@@ -96,19 +97,7 @@ void installOwnerAccessibility() {
 }
 
 QString spokenButtonCaption(const QString& caption) {
-    const QString text = QString::fromStdString(parseButtonCaption(caption.toStdString()).text);
-    QString spoken;
-    spoken.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))
-                ++i;
-            else
-                continue;
-        }
-        spoken += text[i];
-    }
-    return spoken;
+    return QString::fromStdString(stripPrefixes(parseButtonCaption(caption.toStdString()).text));
 }
 
 } // namespace veltrano
