@@ -1,5 +1,7 @@
 #include "platform/heif_reader.h"
 
+#include "platform/image_scaling.h"
+
 // Only libheif's types: the library itself, with the HEVC and AV1 codecs it
 // pulls in, is loaded on the first HEIF photo, so that starting the program
 // (and every veltrano-cli run) does not pay for loading it.
@@ -180,12 +182,7 @@ QImage decodeHeif(const QByteArray& data, Size wanted) {
     }
     // The image keeps libheif's pixels until it is dropped: no copy at full size.
     QImage image(plane, width, height, stride, QImage::Format_RGBA8888, releaseHeifImage, decoded);
-    if (wanted.width > 0 && wanted.height > 0 &&
-        (wanted.width != width || wanted.height != height)) {
-        return image.scaled(wanted.width, wanted.height, Qt::IgnoreAspectRatio,
-                            Qt::SmoothTransformation);
-    }
-    return image;
+    return shrunkTo(std::move(image), wanted);
 }
 
 } // namespace veltrano

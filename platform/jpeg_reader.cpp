@@ -1,5 +1,7 @@
 #include "platform/jpeg_reader.h"
 
+#include "platform/image_scaling.h"
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -77,8 +79,8 @@ bool readHeaderInto(Decompressor& d, JpegHeader& header) {
     }
     header.stored = Size{static_cast<std::int32_t>(d.info.image_width),
                          static_cast<std::int32_t>(d.info.image_height)};
-    header.multiScan = jpeg_has_multiple_scans(&d.info) != 0;
-    header.coefficientBytes = header.multiScan ? coefficientBufferBytes(d.info) : 0;
+    header.coefficientBytes =
+        jpeg_has_multiple_scans(&d.info) != 0 ? coefficientBufferBytes(d.info) : 0;
     return true;
 }
 
@@ -220,16 +222,6 @@ bool decodeRegionInto(Decompressor& d, int eighths, const Rect& region, QImage& 
     const bool complete = !d.errors.cutShort;
     jpeg_abort_decompress(&d.info);
     return complete;
-}
-
-// image at exactly `wanted`; as it is when `wanted` has no area.
-QImage shrunkTo(QImage image, Size wanted) {
-    if (!image.isNull() && wanted.width > 0 && wanted.height > 0 &&
-        image.size() != QSize(wanted.width, wanted.height)) {
-        image = image.scaled(wanted.width, wanted.height, Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
-    }
-    return image;
 }
 
 } // namespace

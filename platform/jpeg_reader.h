@@ -16,9 +16,9 @@ namespace veltrano {
 struct JpegHeader {
     Size stored; // width × height as stored (before EXIF turning)
     // Progressive and other multi-scan files are decoded through a buffer of
-    // every coefficient of the whole image, whatever the output size.
-    bool multiScan = false;
-    std::int64_t coefficientBytes = 0; // that buffer's size; 0 for single-scan files
+    // every coefficient of the whole image, whatever the output size: its
+    // size, 0 for single-scan files.
+    std::int64_t coefficientBytes = 0;
 };
 
 // Reads the header of the JPEG in data; false when it is no readable JPEG.

@@ -277,20 +277,11 @@ QStringList decodablePhotoSuffixes() {
 QtImageDecoder::QtImageDecoder(std::int64_t memoryLimit) : memoryLimit_(memoryLimit) {}
 
 DecodedImage QtImageDecoder::decode(const std::string& path, Size box) const {
-    QByteArray data;
-    FileStamp stamp;
-    PhotoProblem problem = PhotoProblem::None;
-    if (!readPhotoFile(path, data, stamp, problem)) {
-        return failure(problem);
-    }
-    return decodeData(data, box);
+    return decodePart(path, box, PhotoCrop{});
 }
 
 DecodedImage QtImageDecoder::decodePart(const std::string& path, Size box,
                                         const PhotoCrop& crop) const {
-    if (!crop.isSet()) {
-        return decode(path, box);
-    }
     QByteArray data;
     FileStamp stamp;
     PhotoProblem problem = PhotoProblem::None;
@@ -298,7 +289,7 @@ DecodedImage QtImageDecoder::decodePart(const std::string& path, Size box,
         return failure(problem);
     }
     // Other formats are read whole anyway: they are cut when drawn.
-    if (isJpeg(data)) {
+    if (crop.isSet() && isJpeg(data)) {
         return decodeJpegPart(data, box, crop, memoryLimit_);
     }
     return decodeData(data, decodeBoxForCrop(box, crop));

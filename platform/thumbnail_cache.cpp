@@ -1,5 +1,6 @@
 #include "platform/thumbnail_cache.h"
 
+#include "platform/image_scaling.h"
 #include "platform/qpainter_surface.h"
 
 #include <QBuffer>
@@ -92,14 +93,6 @@ QImage freshEntry(const QString& file, const QString& uri, const FileStamp& stam
         return {};
     }
     return image;
-}
-
-QImage shrunkTo(QImage image, Size pixels) {
-    if (image.width() == pixels.width && image.height() == pixels.height) {
-        return image;
-    }
-    return image.scaled(pixels.width, pixels.height, Qt::IgnoreAspectRatio,
-                        Qt::SmoothTransformation);
 }
 
 bool makeFolder(const std::string& folder) {
