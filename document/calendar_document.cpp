@@ -18,15 +18,6 @@ void resetDocument(CalendarDocument& document) {
     document = CalendarDocument{};
 }
 
-const std::string& pagePhoto(const CalendarDocument& document, int page) {
-    static const std::string kNone;
-    if (page == kTitlePhotoPage)
-        return document.titlePhoto;
-    if (page < 0 || page >= kMonthCount)
-        return kNone;
-    return document.monthPhoto[static_cast<std::size_t>(page)];
-}
-
 bool setPagePhoto(CalendarDocument& document, int page, const std::string& path) {
     if (page < 0 || page >= kPhotoPageCount)
         return false;

@@ -76,10 +76,6 @@ struct CalendarDocument {
 // Sets every field to the default of a new calendar (untitled, not modified).
 void resetDocument(CalendarDocument& document);
 
-// The photo path of a page (0..11 months, kTitlePhotoPage the title); "" for
-// any other page.
-const std::string& pagePhoto(const CalendarDocument& document, int page);
-
 // Makes path the photo of a page (0..11 months, kTitlePhotoPage the title).
 // A different photo drops the page's crop, since it was chosen for the old
 // one. Returns false, changing nothing, for any other page.

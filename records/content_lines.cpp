@@ -14,12 +14,6 @@ char upperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), upperAscii);
-    return out;
-}
-
 bool isNameChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
 }
@@ -78,7 +72,7 @@ bool continuesQuotedPrintable(const std::string& logical) {
         return false;
     const std::size_t colon = findUnquoted(logical, ':');
     return colon != std::string::npos &&
-           upper(std::string_view(logical).substr(0, colon)).find("QUOTED-PRINTABLE") !=
+           upperText(std::string_view(logical).substr(0, colon)).find("QUOTED-PRINTABLE") !=
                std::string::npos;
 }
 
@@ -149,12 +143,12 @@ ContentParam parseParam(std::string_view part) {
         // The old format names types and encodings alone: "TEL;HOME;VOICE:".
         static constexpr std::string_view kEncodings[] = {"QUOTED-PRINTABLE", "BASE64", "8BIT",
                                                           "7BIT", "B"};
-        const std::string token = upper(part);
+        const std::string token = upperText(part);
         const bool encoding =
             std::find(std::begin(kEncodings), std::end(kEncodings), token) != std::end(kEncodings);
         return ContentParam{encoding ? "ENCODING" : "TYPE", {token}};
     }
-    ContentParam param{upper(part.substr(0, equals)), {}};
+    ContentParam param{upperText(part.substr(0, equals)), {}};
     for (std::string_view value : splitUnquoted(part.substr(equals + 1), ','))
         param.values.push_back(withoutQuotes(value));
     return param;
@@ -176,7 +170,7 @@ bool parseLine(const PhysicalLine& logical, ContentLine& out) {
         return false;
     ContentLine line;
     line.line = logical.number;
-    line.name = upper(name);
+    line.name = upperText(name);
     for (std::size_t i = 1; i < head.size(); ++i) {
         line.params.push_back(parseParam(head[i]));
         const std::string& paramName = line.params.back().name;
@@ -189,7 +183,7 @@ bool parseLine(const PhysicalLine& logical, ContentLine& out) {
     std::string charset;
     for (const ContentParam& param : line.params)
         if (param.name == "CHARSET" && !param.values.empty())
-            charset = upper(param.values.front());
+            charset = upperText(param.values.front());
     line.value = decodeCharset(value, charset);
     out = std::move(line);
     return true;
@@ -200,7 +194,9 @@ bool parseLine(const PhysicalLine& logical, ContentLine& out) {
 bool checkNesting(const std::vector<ContentLine>& lines, ContentReadError& error) {
     std::vector<std::pair<std::string, int>> open;
     for (const ContentLine& line : lines) {
-        const std::string value = upper(line.value);
+        // Only the markers' values are compared; others may be megabytes of photo.
+        const bool marker = line.name == "BEGIN" || line.name == "END";
+        const std::string value = marker ? upperText(line.value) : std::string();
         if (open.empty() && !(line.name == "BEGIN" && (value == "VCARD" || value == "VCALENDAR"))) {
             error = {&line == &lines.front() ? ContentFault::NotContactsOrCalendar
                                              : ContentFault::Unbalanced,
@@ -231,12 +227,18 @@ bool checkNesting(const std::vector<ContentLine>& lines, ContentReadError& error
 
 } // namespace
 
+std::string upperText(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), upperAscii);
+    return out;
+}
+
 bool ContentLine::hasParam(std::string_view paramName, std::string_view paramValue) const {
     for (const ContentParam& param : params) {
         if (param.name != paramName)
             continue;
         for (const std::string& given : param.values)
-            if (upper(given) == paramValue)
+            if (upperText(given) == paramValue)
                 return true;
     }
     return false;

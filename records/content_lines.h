@@ -66,6 +66,9 @@ bool readContentLines(std::string_view bytes, std::vector<ContentLine>& lines,
 // characters become blanks; blanks at both ends are removed.
 std::string unescapeContentText(std::string_view value);
 
+// The ASCII upper case of a text.
+std::string upperText(std::string_view text);
+
 // Splits a structured value at the separators that are not escaped.
 std::vector<std::string_view> splitContentValue(std::string_view value, char separator);
 

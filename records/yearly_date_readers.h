@@ -13,9 +13,6 @@ bool readContactDates(const std::vector<ContentLine>& lines, std::size_t& index,
 bool readCalendarDates(const std::vector<ContentLine>& lines, std::size_t& index, std::int32_t year,
                        std::vector<YearlyDate>& dates, ContentReadError& error);
 
-// The ASCII upper case of a text.
-std::string upperText(std::string_view text);
-
 // Reads a date value into `date`; a value that is no date form or no day sets
 // a BadDate error naming the line and the value. NoDay forms answer false
 // without an error.

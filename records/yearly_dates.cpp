@@ -55,14 +55,6 @@ DateForm parseContentDate(std::string_view value, ParsedDate& date) {
     return DateForm::Day;
 }
 
-std::string upperText(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
-    return out;
-}
-
 bool readDateValue(const ContentLine& line, ParsedDate& date, ContentReadError& error) {
     const std::string value = unescapeContentText(line.value);
     const DateForm form = parseContentDate(value, date);
