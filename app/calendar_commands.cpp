@@ -404,8 +404,9 @@ void CalendarCommands::startHistory() {
 }
 
 void CalendarCommands::recordChange(const CalendarDocument& before, int commandName) {
-    history_.record(before, document_, changeName(before, document_, loadString(commandName)));
-    refreshPages();
+    // A recorded step has already refreshed the pages through stepChanged.
+    if (!history_.record(before, document_, changeName(before, document_, loadString(commandName))))
+        refreshPages();
 }
 
 void CalendarCommands::restore(const CalendarDocument& snapshot) {

@@ -56,14 +56,15 @@ DocumentHistory::~DocumentHistory() {
     stack_.disconnect();
 }
 
-void DocumentHistory::record(const CalendarDocument& before, const CalendarDocument& after,
+bool DocumentHistory::record(const CalendarDocument& before, const CalendarDocument& after,
                              const std::string& name) {
     CalendarDocument was = contentOf(before);
     CalendarDocument is = contentOf(after);
     if (was == is)
-        return;
+        return false;
     stack_.push(
         new DocumentChange(std::move(was), std::move(is), QString::fromStdString(name), restore_));
+    return true;
 }
 
 bool DocumentHistory::undo() {

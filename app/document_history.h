@@ -27,8 +27,8 @@ class DocumentHistory : public QObject {
 
     // Records a change that is already in the document, under name (shown as
     // "Rückgängig: name"). Nothing is recorded when before and after hold the
-    // same calendar.
-    void record(const CalendarDocument& before, const CalendarDocument& after,
+    // same calendar. Whether a step was recorded (and stepChanged said so).
+    bool record(const CalendarDocument& before, const CalendarDocument& after,
                 const std::string& name);
     bool undo();
     bool redo();

@@ -65,6 +65,7 @@ CHauptmenuDlg::CHauptmenuDlg(FileDialogs& files, CalendarDialogs& dialogs, Docum
     heading_->setGeometry(kMargin, kMargin, kLayoutClient.width - 2 * kMargin, kHeadingHeight);
     // Built before the months so that the keyboard reaches it first, in reading order.
     titleThumbnail_ = new TitlePageButton(&decoder_, this);
+    titleThumbnail_->setPhotoLoader(&sharedPhotoWorkerPool());
     titleThumbnail_->setGeometry(titleThumbnailRect());
     // The title page is edited on the sheet's general page.
     connect(titleThumbnail_, &TitlePageButton::clicked, this,
@@ -129,7 +130,7 @@ CommandOutcome CHauptmenuDlg::runCommand(int commandId) {
     CommandOutcome outcome = CommandOutcome::Done;
     if (commandId == command::kPrintSheets || commandId == command::kPrintOneSheet) {
         const PrintPrefetch ahead(commands_.pages(), commands_.document().titlePhoto,
-                                 commands_.document().photoCrop[kTitlePhotoPage]);
+                                  commands_.document().photoCrop[kTitlePhotoPage]);
         // The pages are seen in the preview first; printing from there asks
         // for the printer.
         if (commandId == command::kPrintSheets) {

@@ -32,16 +32,23 @@ void TitlePageButton::showTitle(const std::string& photoPath, std::int32_t year,
     update();
 }
 
+TitlePageButton::~TitlePageButton() {
+    photoCache_.setPhotoChangedHandler({});
+}
+
+void TitlePageButton::setPhotoLoader(PhotoLoader* loader) {
+    photoCache_.setPhotoLoader(loader);
+    photoCache_.setPhotoChangedHandler([this] { update(); });
+}
+
 void TitlePageButton::paintEvent(QPaintEvent*) {
-    // Decoded once for the photo area; an unreadable file is not tried on every paint.
-    if (photoCache_.photoStale && width() > 0 && height() > 0) {
+    if (width() > 0 && height() > 0) {
         // At the screen's pixels, so that it stays sharp at scale factors above 1; a chosen
         // part of the photo needs the whole photo decoded larger.
         const double ratio = devicePixelRatioF();
         const Size box{static_cast<int>(std::ceil(width() * ratio)),
                        static_cast<int>(std::ceil(height() * 2 / 5 * ratio))};
-        photoCache_.loadPagePhoto(decodeBoxForCrop(box, photoCache_.photoCrop));
-        photoCache_.photoStale = false;
+        photoCache_.preparePhoto(decodeBoxForCrop(box, photoCache_.photoCrop));
     }
     QPainter painter(this);
     QPainterSurface surface(painter);

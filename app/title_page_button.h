@@ -15,6 +15,10 @@ class TitlePageButton : public QAbstractButton {
   public:
     // decoder must outlive the button; null shows no photo.
     explicit TitlePageButton(const ImageDecoder* decoder, QWidget* parent = nullptr);
+    ~TitlePageButton() override;
+    // With a loader the photo is decoded off the window's thread and shown
+    // when it arrives, as the months' are; without one it is decoded when drawn.
+    void setPhotoLoader(PhotoLoader* loader);
 
     // What the title page shows; the photo is decoded again only when its file
     // changed.

@@ -184,22 +184,26 @@ const Picture* CVeltranoCtrl::photoFor(Size box, DecodedImage& temporary) {
     return temporary ? temporary.picture.get() : photo_.picture.get();
 }
 
+void CVeltranoCtrl::preparePhoto(Size box) {
+    if (loader_ != nullptr) {
+        requestPhoto(box);
+        return;
+    }
+    ensurePhoto(box);
+    // A window grown since the photo was decoded gets a sharper copy; the
+    // screen copy is the one that stays in the cache.
+    if (photo_ && box.width > 0 && box.height > 0 && !holdsEnough(photo_, box)) {
+        loadPagePhoto(box);
+    }
+}
+
 void CVeltranoCtrl::drawPreviewPage(DrawingSurface& surface, const Rect& client) {
     const Rect area = client.deflated(kPageInset);
     const Rect photoBox = pagePhotoBox(client);
     Rect gridArea{area.left, photoBoxOf(area).bottom + kPreviewGap, area.right, area.bottom};
     // At the screen's pixels; a chosen part of the photo needs the whole photo decoded larger.
     const Size wanted = decodeBoxForCrop(devicePixels(photoBox, screenPixelRatio_), photoCrop);
-    if (loader_ != nullptr) {
-        requestPhoto(wanted);
-    } else {
-        ensurePhoto(wanted);
-        // A window grown since the photo was decoded gets a sharper copy; the
-        // screen copy is the one that stays in the cache.
-        if (photo_ && !photoBox.isEmpty() && !holdsEnough(photo_, wanted)) {
-            loadPagePhoto(wanted);
-        }
-    }
+    preparePhoto(wanted);
     surface.save();
     surface.setBrush(Brush::solid(kWhite));
     surface.setPen(Pen::solid(kBlack));

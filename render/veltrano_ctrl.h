@@ -60,6 +60,10 @@ class CVeltranoCtrl : public MonthGridData, private PhotoReceiver {
     // pixels (a box without area: the file's own size). An empty path or a
     // file that cannot be decoded leaves the cache empty.
     void loadPagePhoto(Size box = {});
+    // Makes the photo ready to be drawn into a box of `box` pixels: asked of
+    // the loader when there is one (it arrives later), else decoded here once,
+    // and again larger when the box has grown past the pixels held.
+    void preparePhoto(Size box);
 
     // The thumbnail in client: a white sheet with a black outline, the photo
     // in the top two fifths and the preview grid below. A photo that is
